@@ -1,0 +1,31 @@
+#include "cardfile/codepage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace codepage {
+namespace {
+const char *const kName = "windows-1251";
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(kName);
+    return decoder.decode(bytes);
+}
+
+std::optional<QByteArray> encode(const QString &text)
+{
+    QStringEncoder encoder(kName);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+bool canHold(const QString &text)
+{
+    return encode(text).has_value();
+}
+
+} // namespace codepage
