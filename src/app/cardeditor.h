@@ -2,7 +2,10 @@
 
 #include "app/cardkind.h"
 
+#include <functional>
+
 // What the main window and the command line need from a card editor window.
+// Every editor window implements it besides being a QWidget.
 class CardEditor
 {
 public:
@@ -16,4 +19,12 @@ public:
     // true when the card was written, false when the dialog was cancelled or
     // the write failed (the flag then stays as it was).
     virtual bool saveAs() = 0;
+    // "Відкрити...": asks about unsaved changes and for a file, then reads it.
+    // Returns true when a file was read to its end without an error.
+    virtual bool open() = 0;
 };
+
+// The main window installs how a fresh editor of a kind is opened; an
+// editor's "Новий" calls openEditor after it has closed itself.
+void setEditorOpener(std::function<void(CardKind)> opener);
+void openEditor(CardKind kind);

@@ -28,4 +28,9 @@ bool canHold(const QString &text)
     return encode(text).has_value();
 }
 
+bool canCarry(const QString &text)
+{
+    return !text.contains(QLatin1Char('\\')) && canHold(text);
+}
+
 } // namespace codepage

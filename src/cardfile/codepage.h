@@ -13,5 +13,8 @@ QString decode(const QByteArray &bytes);
 std::optional<QByteArray> encode(const QString &text);
 // Whether every character of `text` has a place in the code page.
 bool canHold(const QString &text);
+// Whether `text` may stand in a data field: the code page holds it and it has
+// no "\", which the card file would take for a value separator.
+bool canCarry(const QString &text);
 
 } // namespace codepage
