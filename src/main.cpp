@@ -1,7 +1,49 @@
+#include "app/commandline.h"
+#include "app/editorregistry.h"
+#include "app/mainform.h"
+#include "app/startup.h"
+
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+// The card editors that are part of the program, one factory per kind, e.g.
+//     registerEditor<TfrmRK1>(CardKind::RK);
+// A kind left out opens nothing from the main window and is refused by the
+// command line.
+void registerEditors() {}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // A command line task needs no display.
+    if (wantsCommandLine(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ovrida"));
+    installQtTranslations(app);
+    registerEditors();
+
+    {
+        QTextStream output(stdout);
+        QTextStream errors(stderr);
+        if (const std::optional<int> exitCode = runCommandLine(app.arguments(), output, errors))
+            return *exitCode;
+    }
+
+    // DIALOGS: install the Qt dialogs service of the windowed program here.
+
+    TMainForm mainForm;
+
+    // REPORT SHEETS: create the report sheets here, after the main window and
+    // before it is shown; they live until the program ends.
+
+    mainForm.show();
+    const int exitCode = QApplication::exec();
+    // Windows closed on the way out free themselves through deferred deletion.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
 }

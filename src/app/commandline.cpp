@@ -1,0 +1,261 @@
+#include "app/commandline.h"
+
+#include "app/cardeditor.h"
+#include "app/dialogs.h"
+#include "app/editorregistry.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+constexpr int failure = 2;
+
+QString shortName(CardKind kind)
+{
+    switch (kind) {
+    case CardKind::RK:
+        return QStringLiteral("РК");
+    case CardKind::OK:
+        return QStringLiteral("ОК");
+    case CardKind::OKD:
+        return QStringLiteral("ОКД");
+    }
+    return {};
+}
+
+std::optional<CardKind> kindFromOption(const QString &value)
+{
+    const QString name = value.toLower();
+    if (name == QLatin1String("rk"))
+        return CardKind::RK;
+    if (name == QLatin1String("ok"))
+        return CardKind::OK;
+    if (name == QLatin1String("okd"))
+        return CardKind::OKD;
+    return std::nullopt;
+}
+
+// The value of the card-type line 5013: "01" RK, "02" and "03" OK, "04" and
+// "05" OKD.
+std::optional<CardKind> kindFromTypeCode(const QByteArray &code)
+{
+    if (code == "01")
+        return CardKind::RK;
+    if (code == "02" || code == "03")
+        return CardKind::OK;
+    if (code == "04" || code == "05")
+        return CardKind::OKD;
+    return std::nullopt;
+}
+
+// The kind named by the card's 5013 line (the first coded line of every card
+// file). The code and its value are plain digits, the same in every code
+// page, so the bytes are compared as they stand.
+std::optional<CardKind> kindOfCardFile(QFile &file)
+{
+    while (!file.atEnd()) {
+        const QList<QByteArray> pieces = file.readLine(4096).trimmed().split('\\');
+        if (pieces.size() > 1 && pieces[0].trimmed() == "5013")
+            return kindFromTypeCode(pieces[1].trimmed());
+    }
+    return std::nullopt;
+}
+
+// The dialogs of a command line task: the open dialog is answered with the
+// card, the save dialog with the output file, texts are written out verbatim
+// and a question is answered with Cancel, which stops whatever asked it.
+class CommandLineDialogs : public Dialogs
+{
+public:
+    CommandLineDialogs(QTextStream &errors, QString card, QString output)
+        : errors_(errors), card_(std::move(card)), output_(std::move(output))
+    {}
+
+    void inform(const QString &text) override { errors_ << text << Qt::endl; }
+    Answer ask(const QString &caption, const QString &text) override
+    {
+        errors_ << caption << ": " << text << Qt::endl;
+        return Answer::Cancel;
+    }
+    QString saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return output_;
+    }
+    QString openFileName(const QString &) override { return card_; }
+    void beep() override {}
+
+private:
+    QTextStream &errors_;
+    QString card_;
+    QString output_;
+};
+
+class DialogsInstallation
+{
+public:
+    explicit DialogsInstallation(Dialogs *service) : previous_(setDialogs(service)) {}
+    ~DialogsInstallation() { setDialogs(previous_); }
+    DialogsInstallation(const DialogsInstallation &) = delete;
+    DialogsInstallation &operator=(const DialogsInstallation &) = delete;
+
+private:
+    Dialogs *previous_;
+};
+
+enum class Command { Convert, Pdf };
+
+struct Task
+{
+    Command command;
+    CardKind kind;
+    QString card;   // absolute path of an existing file
+    QString output; // absolute path
+};
+
+int convertCard(const Task &task, QTextStream &errors)
+{
+    CommandLineDialogs console(errors, task.card, task.output);
+    const DialogsInstallation installed(&console);
+    const std::unique_ptr<QWidget> window(createEditor(task.kind));
+    CardEditor *editor = cardEditorOf(window.get());
+    if (!editor->open()) {
+        errors << QStringLiteral("Картку з файлу «%1» не прочитано.").arg(task.card) << Qt::endl;
+        return failure;
+    }
+    if (!editor->saveAs()) {
+        errors << QStringLiteral("Файл «%1» не записано.").arg(task.output) << Qt::endl;
+        return failure;
+    }
+    return 0;
+}
+
+int printCardToPdf(const Task &, QTextStream &errors)
+{
+    errors << QStringLiteral("Друк у PDF ще не доступний у цій збірці програми.") << Qt::endl;
+    return failure;
+}
+
+QString description()
+{
+    return QStringLiteral("Заповнення, збереження і друк карток РК, ОК і ОКД.\n"
+                          "Без команди відкривається головне вікно програми.\n"
+                          "\n"
+                          "Команди:\n"
+                          "  convert [--kind rk|ok|okd] КАРТКА ВИХІД\n"
+                          "      прочитати файл картки і записати картку у файл ВИХІД так,\n"
+                          "      як це робить «Записати як...» у вікні картки;\n"
+                          "  pdf [--kind rk|ok|okd] КАРТКА ВИХІД.pdf\n"
+                          "      надрукувати картку у файл PDF так, як це робить «Друк».\n"
+                          "Без --kind вид картки визначає рядок 5013 файлу:\n"
+                          "01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД.\n"
+                          "Повідомлення виводяться у стандартний потік помилок; код завершення\n"
+                          "0 — успіх, 2 — помилка (тоді нічого не записано).");
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (!argument.startsWith('-') || argument == "-h" || argument == "--help" ||
+            argument == "--help-all")
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &output,
+                                  QTextStream &errors)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption kindOption(QStringLiteral("kind"),
+                                        QStringLiteral("вид картки: rk, ok або okd"),
+                                        QStringLiteral("вид"));
+    parser.addOption(kindOption);
+    parser.addPositionalArgument(QStringLiteral("команда"), QStringLiteral("convert або pdf"),
+                                 QStringLiteral("[команда"));
+    parser.addPositionalArgument(QStringLiteral("картка"), QStringLiteral("файл картки"),
+                                 QStringLiteral("картка"));
+    parser.addPositionalArgument(QStringLiteral("вихід"), QStringLiteral("файл, що записується"),
+                                 QStringLiteral("вихід]"));
+
+    const auto fail = [&errors](const QString &message) {
+        errors << message << Qt::endl;
+        return failure;
+    };
+
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        output << parser.helpText() << Qt::flush;
+        return 0;
+    }
+
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        if (parser.isSet(kindOption))
+            return fail(QStringLiteral("Параметр --kind стосується лише команд convert і pdf."));
+        return std::nullopt;
+    }
+
+    Task task{};
+    if (words[0] == QLatin1String("convert"))
+        task.command = Command::Convert;
+    else if (words[0] == QLatin1String("pdf"))
+        task.command = Command::Pdf;
+    else
+        return fail(
+            QStringLiteral("Невідома команда «%1»: відомі команди convert і pdf.").arg(words[0]));
+    if (words.size() != 3)
+        return fail(QStringLiteral("Команді %1 потрібні два файли: картка, яку читати, і файл, "
+                                   "який записати.")
+                        .arg(words[0]));
+
+    const QFileInfo card(words[1]);
+    if (!card.exists())
+        return fail(QStringLiteral("Файл картки «%1» не знайдено.").arg(words[1]));
+    if (!card.isFile())
+        return fail(QStringLiteral("«%1» — не файл.").arg(words[1]));
+    task.card = card.absoluteFilePath();
+    task.output = QFileInfo(words[2]).absoluteFilePath();
+
+    if (parser.isSet(kindOption)) {
+        const std::optional<CardKind> kind = kindFromOption(parser.value(kindOption));
+        if (!kind)
+            return fail(QStringLiteral("Невідомий вид картки «%1»: можна rk, ok або okd.")
+                            .arg(parser.value(kindOption)));
+        task.kind = *kind;
+    } else {
+        QFile file(task.card);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("Файл картки «%1» не вдалося прочитати: %2.")
+                            .arg(words[1], file.errorString()));
+        const std::optional<CardKind> kind = kindOfCardFile(file);
+        if (!kind)
+            return fail(QStringLiteral("За рядком 5013 файлу «%1» вид картки не визначити "
+                                       "(01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД); "
+                                       "вкажіть його: --kind rk, ok або okd.")
+                            .arg(words[1]));
+        task.kind = *kind;
+    }
+
+    if (!hasEditorFactory(task.kind))
+        return fail(QStringLiteral("Картки %1 у цій збірці програми ще не підтримуються.")
+                        .arg(shortName(task.kind)));
+
+    switch (task.command) {
+    case Command::Convert:
+        return convertCard(task, errors);
+    case Command::Pdf:
+        return printCardToPdf(task, errors);
+    }
+    return failure;
+}
