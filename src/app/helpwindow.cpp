@@ -18,6 +18,7 @@ TfrmHELP::TfrmHELP(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHELP"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Підказка по користуванню системою"));
     setFont(fonts::sans(11, true));
     setFixedSize(clientSize);

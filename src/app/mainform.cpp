@@ -172,6 +172,8 @@ QWidget *TMainForm::openCard(CardKind kind)
         return nullptr;
     // An editor frees itself when it closes; the pointers kept here then clear.
     editor->setAttribute(Qt::WA_DeleteOnClose);
+    // Only the main window's closing ends the program.
+    editor->setAttribute(Qt::WA_QuitOnClose, false);
     latest_[slotOf(kind)] = editor;
     editors_.append(editor);
     editor->show();
@@ -209,8 +211,7 @@ bool TMainForm::settleAllEditors()
             if (!window || !window->isVisible() || editor->cardKind() != kind ||
                 !editor->isModified())
                 continue;
-            // Show the user which of possibly several windows is meant.
-            window->raise();
+            // Bring forward the window that is meant: there may be several.
             window->activateWindow();
             if (!settleUnsavedChanges(*editor))
                 return false;

@@ -1,0 +1,378 @@
+#include "app/analogclock.h"
+#include "app/cardkind.h"
+#include "app/editorregistry.h"
+#include "app/embossedbutton.h"
+#include "app/mainform.h"
+#include "app/runningcaption.h"
+#include "app/shadowlabel.h"
+#include "app/support/fakeeditor.h"
+#include "app/support/queueddialogs.h"
+#include "app/tiledbackground.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Answer = Dialogs::Answer;
+
+namespace {
+const QString question = QStringLiteral("Зберегти зміни в картці?");
+
+QString captionOf(CardKind kind)
+{
+    return questionCaption(kind);
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FakeEditor *fake(QWidget *editor)
+{
+    return qobject_cast<FakeEditor *>(editor);
+}
+
+// Alt+letter (or the bare letter) as the keyboard delivers it to a window.
+void pressLetter(QWidget *window, QChar letter, Qt::KeyboardModifiers modifiers)
+{
+    const auto key = static_cast<Qt::Key>(letter.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Press, window, key, QString(letter), modifiers);
+    QTest::sendKeyEvent(QTest::Release, window, key, QString(letter), modifiers);
+}
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showsTheWindowAsLaidOut();
+    void exitWithoutEditorsEndsAtOnce();
+    void exitAsksAboutEveryUnsavedEditorInKindOrder();
+    void cancelledSaveAsksAgainAndNoIsNotAskedAgain();
+    void cancelStopsTheExitAndClosesNothing();
+    void closedEditorIsNotAskedAbout();
+    void eachChoiceOpensAFreshEditor();
+    void closeBoxAsksLikeExit();
+    void markedLettersOpenNothing();
+    void kindWithoutEditorOpensNothing();
+    void editorsNewGoesThroughTheMainWindow();
+
+private:
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<QueuedDialogs> answers;
+    QTemporaryDir folder;
+};
+
+void MainFormTest::initTestCase()
+{
+    // The test drives several main windows in turn without an event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(folder.isValid());
+}
+
+void MainFormTest::init()
+{
+    FakeEditor::registerAll();
+    FakeEditor::journal.clear();
+    answers = std::make_unique<QueuedDialogs>();
+    form = std::make_unique<TMainForm>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void MainFormTest::cleanup()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *editor = fake(window)) {
+            editor->setModified(false);
+            editor->close();
+        }
+    }
+    form.reset();
+    flushDeletes();
+    answers.reset();
+    FakeEditor::unregisterAll();
+}
+
+void MainFormTest::showsTheWindowAsLaidOut()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("ОВРІДА"));
+    QCOMPARE(form->size(), QSize(582, 425));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form->RunLabel1->geometry(), QRect(0, 405, 582, 20));
+    QCOMPARE(form->Clock1->size(), QSize(103, 97));
+    QVERIFY(form->Clock1->geometry().right() < 582 && form->Clock1->y() < 30);
+
+    // The four choices stand one under the other in the lower half, in order.
+    const QList<EmbossedButton *> choices = {form->LabelEffect5, form->LabelEffect4,
+                                             form->LabelEffect3, form->LabelEffect10};
+    const QStringList texts = {QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"),
+                               QStringLiteral("Облікова картка НДР і ДКР (&ОК)"),
+                               QStringLiteral("Облікова картка дисертації (&ОКД)"),
+                               QStringLiteral("Вихід")};
+    int previousBottom = 425 / 2;
+    for (int i = 0; i < choices.size(); ++i) {
+        QCOMPARE(choices[i]->text(), texts[i]);
+        QVERIFY(choices[i]->y() >= previousBottom);
+        QVERIFY(choices[i]->geometry().bottom() < form->RunLabel1->y());
+        QCOMPARE(choices[i]->cursor().shape(), Qt::PointingHandCursor);
+        previousBottom = choices[i]->geometry().bottom();
+    }
+
+    // Every decoration stays inside the window and off the running caption.
+    for (QWidget *child : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(form->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        if (child != static_cast<QWidget *>(form->RunLabel1) &&
+            child != static_cast<QWidget *>(form->wiaTile1))
+            QVERIFY2(child->geometry().bottom() < form->RunLabel1->y(),
+                     qPrintable(child->objectName()));
+    }
+    // The banner and its note do not run under the clock.
+    for (ShadowLabel *label : {form->LabelEffect6, form->LabelEffect7, form->LabelEffect8,
+                               form->LabelEffect9, form->LabelEffect1})
+        QVERIFY2(!label->geometry().intersects(form->Clock1->geometry()),
+                 qPrintable(label->objectName()));
+}
+
+void MainFormTest::exitWithoutEditorsEndsAtOnce()
+{
+    QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
+    QVERIFY(answers->questions.isEmpty());
+    QVERIFY(!form->isVisible());
+}
+
+void MainFormTest::exitAsksAboutEveryUnsavedEditorInKindOrder()
+{
+    // Opened in a mixed order; RK3 has nothing unsaved.
+    QList<QWidget *> opened;
+    for (CardKind kind :
+         {CardKind::RK, CardKind::OK, CardKind::OKD, CardKind::RK, CardKind::OKD, CardKind::RK})
+        opened.append(form->openCard(kind));
+    for (QWidget *editor : opened)
+        fake(editor)->setModified(editor->objectName() != QLatin1String("RK3"));
+    QList<QPointer<QWidget>> watched(opened.cbegin(), opened.cend());
+
+    answers->answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No, Answer::Yes};
+    const QString okd2 = folder.filePath(QStringLiteral("okd2.txt"));
+    const QString ok1 = folder.filePath(QStringLiteral("ok1.txt"));
+    const QString rk1 = folder.filePath(QStringLiteral("rk1.txt"));
+    answers->saveNames = {okd2, ok1, rk1};
+
+    QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
+
+    const QList<CardKind> expectedKinds = {CardKind::OKD, CardKind::OKD, CardKind::OK, CardKind::RK,
+                                           CardKind::RK};
+    QCOMPARE(answers->questions.size(), expectedKinds.size());
+    for (int i = 0; i < expectedKinds.size(); ++i) {
+        QCOMPARE(answers->questions[i].caption, captionOf(expectedKinds[i]));
+        QCOMPARE(answers->questions[i].text, question);
+    }
+    // Newest first within a kind: the Yes answers saved OKD2, OK1 and RK1.
+    const QStringList saves = FakeEditor::journal.filter(QStringLiteral(" saved "));
+    QCOMPARE(saves,
+             (QStringList{QStringLiteral("OKD2 saved ") + okd2, QStringLiteral("OK1 saved ") + ok1,
+                          QStringLiteral("RK1 saved ") + rk1}));
+    QCOMPARE(answers->unexpected, 0);
+
+    // Then everything closes without further questions and the window is gone.
+    QVERIFY(!form->isVisible());
+    QCOMPARE(FakeEditor::journal.filter(QStringLiteral(" closed")).size(), opened.size());
+    flushDeletes();
+    for (const QPointer<QWidget> &editor : watched)
+        QVERIFY(editor.isNull());
+}
+
+void MainFormTest::cancelledSaveAsksAgainAndNoIsNotAskedAgain()
+{
+    QWidget *saved = form->openCard(CardKind::RK);
+    QWidget *dropped = form->openCard(CardKind::OK);
+    fake(saved)->setModified(true);
+    fake(dropped)->setModified(true);
+
+    // OK: No; RK: Yes with the save dialog cancelled, asked again, Yes and saved.
+    const QString path = folder.filePath(QStringLiteral("again.txt"));
+    answers->answers = {Answer::No, Answer::Yes, Answer::Yes};
+    answers->saveNames = {QString(), path};
+    form->exitProgram();
+
+    QCOMPARE(answers->questions.size(), 3);
+    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OK));
+    QCOMPARE(answers->questions[1].caption, captionOf(CardKind::RK));
+    QCOMPARE(answers->questions[2].caption, captionOf(CardKind::RK));
+    QCOMPARE(
+        FakeEditor::journal.filter(QStringLiteral("RK1 save")),
+        (QStringList{QStringLiteral("RK1 save cancelled"), QStringLiteral("RK1 saved ") + path}));
+    QVERIFY(FakeEditor::journal.filter(QStringLiteral("OK1 save")).isEmpty());
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!form->isVisible());
+}
+
+void MainFormTest::cancelStopsTheExitAndClosesNothing()
+{
+    QList<QWidget *> opened;
+    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD}) {
+        opened.append(form->openCard(kind));
+        fake(opened.last())->setModified(true);
+    }
+    answers->answers = {Answer::Cancel};
+    QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
+
+    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OKD));
+    QVERIFY(form->isVisible());
+    for (QWidget *editor : opened) {
+        QVERIFY(editor->isVisible());
+        QVERIFY(fake(editor)->isModified());
+    }
+    QVERIFY(FakeEditor::journal.isEmpty());
+    QCOMPARE(form->openEditors(), opened);
+}
+
+void MainFormTest::closedEditorIsNotAskedAbout()
+{
+    QWidget *closedOne = form->openCard(CardKind::RK);
+    QPointer<QWidget> watch(closedOne);
+    fake(closedOne)->setModified(true);
+    QWidget *kept = form->openCard(CardKind::OK);
+
+    // Its own close box asks; the changes are abandoned there.
+    answers->answers = {Answer::No};
+    closedOne->close();
+    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(form->latestEditor(CardKind::RK), nullptr);
+    QCOMPARE(form->openEditors(), QList<QWidget *>{kept});
+
+    // Also once it is really gone, and when it was closed while unsaved.
+    flushDeletes();
+    QVERIFY(watch.isNull());
+    form->exitProgram();
+    QCOMPARE(answers->questions.size(), 1);
+    QVERIFY(!form->isVisible());
+}
+
+void MainFormTest::eachChoiceOpensAFreshEditor()
+{
+    QTest::mouseClick(form->LabelEffect5, Qt::LeftButton);
+    QTest::mouseClick(form->LabelEffect5, Qt::LeftButton);
+    const QList<QWidget *> editors = form->openEditors();
+    QCOMPARE(editors.size(), 2);
+    QVERIFY(editors[0] != editors[1]);
+    for (QWidget *editor : editors) {
+        QVERIFY(editor->isVisible());
+        QVERIFY(!editor->isModal());
+        QCOMPARE(fake(editor)->cardKind(), CardKind::RK);
+    }
+    QCOMPARE(form->latestEditor(CardKind::RK), editors[1]);
+    QCOMPARE(form->latestEditor(CardKind::OK), nullptr);
+    QVERIFY(form->isVisible());
+
+    QTest::mouseClick(form->LabelEffect4, Qt::LeftButton);
+    QTest::mouseClick(form->LabelEffect3, Qt::LeftButton);
+    QCOMPARE(fake(form->latestEditor(CardKind::OK))->cardKind(), CardKind::OK);
+    QCOMPARE(fake(form->latestEditor(CardKind::OKD))->cardKind(), CardKind::OKD);
+
+    // Both RK editors are asked about, the newer one first.
+    fake(editors[0])->setModified(true);
+    fake(editors[1])->setModified(true);
+    answers->answers = {Answer::Yes, Answer::No};
+    answers->saveNames = {folder.filePath(QStringLiteral("newer.txt"))};
+    QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
+    QCOMPARE(answers->questions.size(), 2);
+    QCOMPARE(FakeEditor::journal.filter(QStringLiteral(" saved ")).size(), 1);
+    QVERIFY(FakeEditor::journal.filter(QStringLiteral(" saved "))[0].startsWith(
+        editors[1]->objectName() + QLatin1Char(' ')));
+    QVERIFY(!form->isVisible());
+}
+
+void MainFormTest::closeBoxAsksLikeExit()
+{
+    QWidget *editor = form->openCard(CardKind::OK);
+    fake(editor)->setModified(true);
+
+    answers->answers = {Answer::Cancel};
+    QVERIFY(!form->close());
+    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OK));
+    QVERIFY(form->isVisible() && editor->isVisible());
+
+    answers->answers = {Answer::No};
+    QVERIFY(form->close());
+    QCOMPARE(answers->questions.size(), 2);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(answers->unexpected, 0);
+}
+
+void MainFormTest::markedLettersOpenNothing()
+{
+    // The same key delivery does reach a real mnemonic: a button marked "&Ж"
+    // in a window of its own is pressed by Alt+Ж.
+    QWidget probe;
+    auto *button = new QPushButton(QStringLiteral("&Жовтий"), &probe);
+    int pressed = 0;
+    connect(button, &QPushButton::clicked, &probe, [&pressed] { ++pressed; });
+    probe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe));
+    probe.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&probe));
+    pressLetter(&probe, QChar(u'ж'), Qt::AltModifier);
+    // A button answers its mnemonic a moment later, as if pressed.
+    QTRY_VERIFY(pressed > 0);
+    probe.close();
+
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    for (QChar letter : QStringLiteral("рокРОКд")) {
+        pressLetter(form.get(), letter, Qt::AltModifier);
+        pressLetter(form.get(), letter, Qt::NoModifier);
+    }
+    QTest::qWait(300);
+    QVERIFY(form->openEditors().isEmpty());
+    QVERIFY(form->isVisible());
+    QVERIFY(answers->questions.isEmpty());
+}
+
+void MainFormTest::kindWithoutEditorOpensNothing()
+{
+    registerEditorFactory(CardKind::OK, {});
+    const int windows = QApplication::topLevelWidgets().size();
+    QTest::mouseClick(form->LabelEffect4, Qt::LeftButton);
+    QCOMPARE(form->openCard(CardKind::OK), nullptr);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    QVERIFY(form->openEditors().isEmpty());
+}
+
+void MainFormTest::editorsNewGoesThroughTheMainWindow()
+{
+    QWidget *first = form->openCard(CardKind::OKD);
+    // What an editor's "Новий" does after it has closed itself.
+    first->close();
+    openEditor(CardKind::OKD);
+    QWidget *fresh = form->latestEditor(CardKind::OKD);
+    QVERIFY(fresh && fresh != first);
+    QVERIFY(fresh->isVisible());
+
+    fake(fresh)->setModified(true);
+    answers->answers = {Answer::No};
+    form->exitProgram();
+    QCOMPARE(answers->questions.size(), 1);
+
+    // Without a main window the editors' "Новий" opens nothing.
+    form.reset();
+    const int windows = QApplication::topLevelWidgets().size();
+    openEditor(CardKind::RK);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+QTEST_MAIN(MainFormTest)
+#include "mainform_test.moc"
