@@ -1,6 +1,6 @@
 #include "cardfile/cardreader.h"
 
-#include "cardfile/codepage.h"
+#include "cardfile/codepagetable.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
 
@@ -13,7 +13,12 @@ namespace cardfile {
 namespace {
 
 // A continuation ends at a line whose first "\" is its fifth character.
-constexpr qsizetype kCodedLineSeparatorAt = 4;
+bool isCodedLine(QStringView line)
+{
+    constexpr qsizetype separatorAt = 4;
+    return line.size() > separatorAt && line[separatorAt] == kSeparator &&
+           !line.first(separatorAt).contains(kSeparator);
+}
 
 bool listed(const QStringList &codes, QStringView code)
 {
@@ -121,7 +126,7 @@ QString joinContinuation(QStringView firstLine, CardLines &lines,
     qsizetype pendingBlanks = 0; // empty lines not yet known to be inside the field
     while (!lines.atEnd()) {
         const QStringView line = lines.next();
-        if (line.indexOf(kSeparator) == kCodedLineSeparatorAt) {
+        if (isCodedLine(line)) {
             appendBlanks(text, pendingBlanks);
             stopLine = line;
             return text;
@@ -141,7 +146,7 @@ QString joinContinuation(QStringView firstLine, CardLines &lines,
 FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
                          const LineHandler &handler)
 {
-    CardLines lines(codepage::decode(bytes));
+    CardLines lines(codepage::table::decode(bytes));
     return readLines(lines, format, handler);
 }
 

@@ -1,6 +1,7 @@
 #include "cardfile/cardwriter.h"
 
 #include "cardfile/codepage.h"
+#include "cardfile/codepagetable.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
 
@@ -19,10 +20,22 @@ bool isLineBreak(QChar c)
     return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
-// Appends `line` with each of its line breaks written as CR LF.
+// Appends `line` with each of its line breaks written as CR LF. Memo texts
+// break their lines with LF alone, which is searched for fast; other breaks
+// are rare and take the character-by-character way.
 void appendWithLineEnds(QString &text, QStringView line)
 {
     qsizetype from = 0;
+    if (!line.contains(u'\r') && !line.contains(QChar::LineSeparator) &&
+        !line.contains(QChar::ParagraphSeparator)) {
+        for (qsizetype at = line.indexOf(u'\n'); at >= 0; at = line.indexOf(u'\n', from)) {
+            text.append(line.sliced(from, at - from));
+            text.append(kLineEnd);
+            from = at + 1;
+        }
+        text.append(line.sliced(from));
+        return;
+    }
     for (qsizetype at = 0; at < line.size(); ++at) {
         if (!isLineBreak(line[at]))
             continue;
@@ -106,7 +119,9 @@ EncodedCard encodeCard(const QStringList &lines)
     }
     text.append(kLineEnd);
 
-    std::optional<QByteArray> bytes = codepage::encode(text);
+    std::optional<QByteArray> bytes = codepage::table::encodeHeld(text);
+    if (!bytes)
+        bytes = codepage::encode(text);
     if (!bytes)
         return refusal(lines);
     EncodedCard result;

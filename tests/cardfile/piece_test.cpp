@@ -57,7 +57,6 @@ private slots:
         QCOMPARE(trimmed(u"\u00A0x\u00A0 "), QStringLiteral("\u00A0x\u00A0"));
         QCOMPARE(trimmed(u" \r\n "), QString());
     }
-
 };
 
 QTEST_GUILESS_MAIN(PieceTest)
