@@ -71,6 +71,7 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             std::optional<QStringView> stopLine;
             pass.joinedText = joinContinuation(currentLine, lines, stopLine);
             if (stopLine) {
+                // Its code is its first four characters, as they stand.
                 currentLine = *stopLine;
                 currentNumber = lines.lineNumber();
                 lineCode = pieceView(currentLine, 1);
