@@ -141,11 +141,7 @@ void FieldChecksTest::organisationCode()
     QFETCH(QString, marker);
     QFETCH(QString, fieldCode);
     QFETCH(QStringList, messages);
-    const QStringList shown = checkOrganisationCode(text, marker, fieldCode);
-    QCOMPARE(shown, messages);
-    // The two lines are joined by line feed then carriage return.
-    for (const QString &message : shown)
-        QVERIFY(message.contains(QStringLiteral(".\n\rВ ")));
+    QCOMPARE(checkOrganisationCode(text, marker, fieldCode), messages);
 }
 
 void FieldChecksTest::numberComplete_data()

@@ -83,9 +83,6 @@ void PersonKindTest::looks_data()
     QTest::newRow("OK owner, individual")
         << KindCard::OK << Party::Customer << individual << "2459 Індивідуальний податковий номер"
         << "" << 0 << blue << "" << ten;
-    QTest::newRow("OK co-executor, individual")
-        << KindCard::OK << Party::CoExecutor << individual << "Індивідуальний податковий номер"
-        << "" << 0 << blue << "" << ten;
 }
 
 void PersonKindTest::looks()
@@ -178,10 +175,6 @@ void PersonKindTest::codeCheckFollowsTheParty()
              QStringList{"2459.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"});
     QCOMPARE(check(KindCard::OK, Party::CoExecutor, "Юридична особа", "123     "),
              QStringList{"Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"});
-    // A kind chosen first needs the entry's number.
-    QCOMPARE(partyKinds(KindCard::RK, Party::Customer).numberBox, QStringLiteral("Edit1"));
-    QCOMPARE(partyKinds(KindCard::RK, Party::CoExecutor).numberBox, QStringLiteral("cpn"));
-    QVERIFY(partyKinds(KindCard::OK, Party::CoExecutor).numberBox.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(PersonKindTest)
