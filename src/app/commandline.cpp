@@ -3,9 +3,10 @@
 #include "app/cardeditor.h"
 #include "app/dialogs.h"
 #include "app/editorregistry.h"
+#include "cardfile/cardreader.h"
+#include "cardfile/piece.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -42,28 +43,38 @@ std::optional<CardKind> kindFromOption(const QString &value)
 
 // The value of the card-type line 5013: "01" RK, "02" and "03" OK, "04" and
 // "05" OKD.
-std::optional<CardKind> kindFromTypeCode(const QByteArray &code)
+std::optional<CardKind> kindFromTypeCode(QStringView code)
 {
-    if (code == "01")
+    if (code == u"01")
         return CardKind::RK;
-    if (code == "02" || code == "03")
+    if (code == u"02" || code == u"03")
         return CardKind::OK;
-    if (code == "04" || code == "05")
+    if (code == u"04" || code == u"05")
         return CardKind::OKD;
     return std::nullopt;
 }
 
-// The kind named by the card's 5013 line (the first coded line of every card
-// file). The code and its value are plain digits, the same in every code
-// page, so the bytes are compared as they stand.
-std::optional<CardKind> kindOfCardFile(QFile &file)
+struct KindOfFile
 {
-    while (!file.atEnd()) {
-        const QList<QByteArray> pieces = file.readLine(4096).trimmed().split('\\');
-        if (pieces.size() > 1 && pieces[0].trimmed() == "5013")
-            return kindFromTypeCode(pieces[1].trimmed());
-    }
-    return std::nullopt;
+    std::optional<CardKind> kind;
+    QString error; // the file could not be read
+};
+
+// The kind named by the card's 5013 line, the first coded line of every card
+// file. The reading stops at that line.
+KindOfFile kindOfCardFile(const QString &path)
+{
+    std::optional<QString> typeCode;
+    const cardfile::FileResult result =
+        cardfile::readCardFile(path, {}, [&typeCode](const cardfile::CardLine &line) {
+            if (line.code != u"5013")
+                return QString();
+            typeCode = cardfile::trimmed(cardfile::pieceView(line.line, 2));
+            return QStringLiteral("5013");
+        });
+    if (!typeCode)
+        return {std::nullopt, result.ok ? QString() : result.error};
+    return {kindFromTypeCode(*typeCode), {}};
 }
 
 // The dialogs of a command line task: the open dialog is answered with the
@@ -234,17 +245,15 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
                             .arg(parser.value(kindOption)));
         task.kind = *kind;
     } else {
-        QFile file(task.card);
-        if (!file.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("Файл картки «%1» не вдалося прочитати: %2.")
-                            .arg(words[1], file.errorString()));
-        const std::optional<CardKind> kind = kindOfCardFile(file);
-        if (!kind)
+        const KindOfFile found = kindOfCardFile(task.card);
+        if (!found.error.isEmpty())
+            return fail(found.error);
+        if (!found.kind)
             return fail(QStringLiteral("За рядком 5013 файлу «%1» вид картки не визначити "
                                        "(01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД); "
                                        "вкажіть його: --kind rk, ok або okd.")
                             .arg(words[1]));
-        task.kind = *kind;
+        task.kind = *found.kind;
     }
 
     if (!hasEditorFactory(task.kind))
