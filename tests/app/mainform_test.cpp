@@ -1,13 +1,9 @@
-#include "app/analogclock.h"
 #include "app/cardkind.h"
 #include "app/editorregistry.h"
 #include "app/embossedbutton.h"
 #include "app/mainform.h"
-#include "app/runningcaption.h"
-#include "app/shadowlabel.h"
 #include "app/support/fakeeditor.h"
 #include "app/support/queueddialogs.h"
-#include "app/tiledbackground.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -21,11 +17,6 @@ using Answer = Dialogs::Answer;
 
 namespace {
 const QString question = QStringLiteral("Зберегти зміни в картці?");
-
-QString captionOf(CardKind kind)
-{
-    return questionCaption(kind);
-}
 
 void flushDeletes()
 {
@@ -55,7 +46,6 @@ private slots:
     void init();
     void cleanup();
 
-    void showsTheWindowAsLaidOut();
     void exitWithoutEditorsEndsAtOnce();
     void exitAsksAboutEveryUnsavedEditorInKindOrder();
     void cancelledSaveAsksAgainAndNoIsNotAskedAgain();
@@ -64,8 +54,7 @@ private slots:
     void eachChoiceOpensAFreshEditor();
     void closeBoxAsksLikeExit();
     void markedLettersOpenNothing();
-    void kindWithoutEditorOpensNothing();
-    void editorsNewGoesThroughTheMainWindow();
+    void editorsNewAndKindsWithoutEditor();
 
 private:
     std::unique_ptr<TMainForm> form;
@@ -104,47 +93,6 @@ void MainFormTest::cleanup()
     FakeEditor::unregisterAll();
 }
 
-void MainFormTest::showsTheWindowAsLaidOut()
-{
-    QCOMPARE(form->windowTitle(), QStringLiteral("ОВРІДА"));
-    QCOMPARE(form->size(), QSize(582, 425));
-    QCOMPARE(form->minimumSize(), form->maximumSize());
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form->RunLabel1->geometry(), QRect(0, 405, 582, 20));
-    QCOMPARE(form->Clock1->size(), QSize(103, 97));
-    QVERIFY(form->Clock1->geometry().right() < 582 && form->Clock1->y() < 30);
-
-    // The four choices stand one under the other in the lower half, in order.
-    const QList<EmbossedButton *> choices = {form->LabelEffect5, form->LabelEffect4,
-                                             form->LabelEffect3, form->LabelEffect10};
-    const QStringList texts = {QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"),
-                               QStringLiteral("Облікова картка НДР і ДКР (&ОК)"),
-                               QStringLiteral("Облікова картка дисертації (&ОКД)"),
-                               QStringLiteral("Вихід")};
-    int previousBottom = 425 / 2;
-    for (int i = 0; i < choices.size(); ++i) {
-        QCOMPARE(choices[i]->text(), texts[i]);
-        QVERIFY(choices[i]->y() >= previousBottom);
-        QVERIFY(choices[i]->geometry().bottom() < form->RunLabel1->y());
-        QCOMPARE(choices[i]->cursor().shape(), Qt::PointingHandCursor);
-        previousBottom = choices[i]->geometry().bottom();
-    }
-
-    // Every decoration stays inside the window and off the running caption.
-    for (QWidget *child : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(form->rect().contains(child->geometry()), qPrintable(child->objectName()));
-        if (child != static_cast<QWidget *>(form->RunLabel1) &&
-            child != static_cast<QWidget *>(form->wiaTile1))
-            QVERIFY2(child->geometry().bottom() < form->RunLabel1->y(),
-                     qPrintable(child->objectName()));
-    }
-    // The banner and its note do not run under the clock.
-    for (ShadowLabel *label : {form->LabelEffect6, form->LabelEffect7, form->LabelEffect8,
-                               form->LabelEffect9, form->LabelEffect1})
-        QVERIFY2(!label->geometry().intersects(form->Clock1->geometry()),
-                 qPrintable(label->objectName()));
-}
-
 void MainFormTest::exitWithoutEditorsEndsAtOnce()
 {
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
@@ -175,7 +123,7 @@ void MainFormTest::exitAsksAboutEveryUnsavedEditorInKindOrder()
                                            CardKind::RK};
     QCOMPARE(answers->questions.size(), expectedKinds.size());
     for (int i = 0; i < expectedKinds.size(); ++i) {
-        QCOMPARE(answers->questions[i].caption, captionOf(expectedKinds[i]));
+        QCOMPARE(answers->questions[i].caption, questionCaption(expectedKinds[i]));
         QCOMPARE(answers->questions[i].text, question);
     }
     // Newest first within a kind: the Yes answers saved OKD2, OK1 and RK1.
@@ -207,9 +155,9 @@ void MainFormTest::cancelledSaveAsksAgainAndNoIsNotAskedAgain()
     form->exitProgram();
 
     QCOMPARE(answers->questions.size(), 3);
-    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OK));
-    QCOMPARE(answers->questions[1].caption, captionOf(CardKind::RK));
-    QCOMPARE(answers->questions[2].caption, captionOf(CardKind::RK));
+    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OK));
+    QCOMPARE(answers->questions[1].caption, questionCaption(CardKind::RK));
+    QCOMPARE(answers->questions[2].caption, questionCaption(CardKind::RK));
     QCOMPARE(
         FakeEditor::journal.filter(QStringLiteral("RK1 save")),
         (QStringList{QStringLiteral("RK1 save cancelled"), QStringLiteral("RK1 saved ") + path}));
@@ -229,7 +177,7 @@ void MainFormTest::cancelStopsTheExitAndClosesNothing()
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
 
     QCOMPARE(answers->questions.size(), 1);
-    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OKD));
+    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OKD));
     QVERIFY(form->isVisible());
     for (QWidget *editor : opened) {
         QVERIFY(editor->isVisible());
@@ -303,7 +251,7 @@ void MainFormTest::closeBoxAsksLikeExit()
     answers->answers = {Answer::Cancel};
     QVERIFY(!form->close());
     QCOMPARE(answers->questions.size(), 1);
-    QCOMPARE(answers->questions[0].caption, captionOf(CardKind::OK));
+    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OK));
     QVERIFY(form->isVisible() && editor->isVisible());
 
     answers->answers = {Answer::No};
@@ -342,17 +290,7 @@ void MainFormTest::markedLettersOpenNothing()
     QVERIFY(answers->questions.isEmpty());
 }
 
-void MainFormTest::kindWithoutEditorOpensNothing()
-{
-    registerEditorFactory(CardKind::OK, {});
-    const int windows = QApplication::topLevelWidgets().size();
-    QTest::mouseClick(form->LabelEffect4, Qt::LeftButton);
-    QCOMPARE(form->openCard(CardKind::OK), nullptr);
-    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
-    QVERIFY(form->openEditors().isEmpty());
-}
-
-void MainFormTest::editorsNewGoesThroughTheMainWindow()
+void MainFormTest::editorsNewAndKindsWithoutEditor()
 {
     QWidget *first = form->openCard(CardKind::OKD);
     // What an editor's "Новий" does after it has closed itself.
@@ -366,6 +304,13 @@ void MainFormTest::editorsNewGoesThroughTheMainWindow()
     answers->answers = {Answer::No};
     form->exitProgram();
     QCOMPARE(answers->questions.size(), 1);
+
+    // A kind whose editor is not part of the program opens nothing.
+    registerEditorFactory(CardKind::OK, {});
+    form->show();
+    const int before = QApplication::topLevelWidgets().size();
+    QTest::mouseClick(form->LabelEffect4, Qt::LeftButton);
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
 
     // Without a main window the editors' "Новий" opens nothing.
     form.reset();
