@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
     }
 
     // DIALOGS: install the Qt dialogs service of the windowed program here.
+    // HELP: let the editors' help item open showHelpWindow() (app/helpwindow.h).
 
     TMainForm mainForm;
 

@@ -172,11 +172,20 @@ QString description()
 
 bool wantsCommandLine(int argc, char **argv)
 {
+    // Qt's own options that take a value, which is not a command word.
+    static const QList<QByteArray> qtOptionsWithValue = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+        "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
+        "style",    "stylesheet",         "session",       "display",     "name"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (!argument.startsWith('-') || argument == "-h" || argument == "--help" ||
-            argument == "--help-all")
+        if (argument == "-h" || argument == "--help" || argument == "--help-all")
             return true;
+        if (!argument.startsWith('-'))
+            return true;
+        const QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
+        if (qtOptionsWithValue.contains(name))
+            ++i;
     }
     return false;
 }

@@ -222,6 +222,9 @@ void CommandLineTest::commandWordsNeedNoDisplay()
     QVERIFY(wants({"ovrida", "--help"}));
     QVERIFY(wants({"ovrida", "-h"}));
     QVERIFY(!wants({"ovrida", "-reverse"}));
+    // The value of one of Qt's own options is no command.
+    QVERIFY(!wants({"ovrida", "-style", "fusion", "--platform", "xcb"}));
+    QVERIFY(wants({"ovrida", "-style", "fusion", "convert", "a", "b"}));
 }
 
 QTEST_MAIN(CommandLineTest)
