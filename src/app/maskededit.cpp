@@ -348,12 +348,20 @@ void MaskedEdit::keyPressEvent(QKeyEvent *event)
 
 void MaskedEdit::keyPressMasked(QKeyEvent *event)
 {
+    const int key = event->key();
+    // Ctrl+Tab and Ctrl+PgUp/PgDn would reach the page control and turn the page.
+    const bool turnsPage = (event->modifiers() & Qt::ControlModifier) &&
+                           (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_PageUp ||
+                            key == Qt::Key_PageDown);
+    if (turnsPage && refuseLeaving()) {
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy)) {
         copy();
         event->accept();
         return;
     }
-    const int key = event->key();
     if (movesCursor(event) || key == Qt::Key_Return || key == Qt::Key_Enter ||
         key == Qt::Key_Escape) {
         QLineEdit::keyPressEvent(event);

@@ -353,7 +353,9 @@ void MaskedEditTest::requiredPositionHoldsFocus()
                         Qt::AltModifier);
     QVERIFY(form.edit->hasFocus());
     QCOMPARE(clicked.size(), 0);
-    QCOMPARE(recorder_.informed.size(), 5);
+    // Ctrl+PgDn would turn the page of a page control holding the field.
+    QTest::keyClick(form.edit, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(recorder_.informed.size(), 6);
 
     // The digits may stay blank; the four letter-or-digit positions may not.
     QTest::keyClicks(form.edit, QStringLiteral("  U     B"));
@@ -367,7 +369,7 @@ void MaskedEditTest::requiredPositionHoldsFocus()
     QTest::mouseClick(form.button, Qt::LeftButton);
     QCOMPARE(clicked.size(), 1);
     QVERIFY(form.button->hasFocus());
-    QCOMPARE(recorder_.informed.size(), 6);
+    QCOMPARE(recorder_.informed.size(), 7);
 }
 
 void MaskedEditTest::fieldThatMayBeLeft()
