@@ -18,7 +18,12 @@
 // file's code page cannot hold, typed or pasted. Once the user has edited it,
 // the field cannot be left while a required position (mask characters 0, L,
 // A, C) is blank, unless it is blank altogether: it keeps the focus and says
-// why through the dialogs service.
+// why through the dialogs service. Held back are Tab and Backtab, clicks that
+// would give another widget of the window the focus or press its button or
+// tab (caught on the window, before QApplication moves the focus), keyboard
+// accelerators of the window and Ctrl+Tab/Ctrl+PgUp/Ctrl+PgDn; a focus move
+// the program makes itself, or hiding the field, is not held back. A refused
+// key or paste sounds the dialogs service's beep.
 //
 // Pitfall: text(), setText(), clear(), maxLength(), setMaxLength(), cut(),
 // copy() and paste() hide QLineEdit's functions of the same names, which are
@@ -26,10 +31,10 @@
 //  - text() returns what the field shows (the blank character "_" in empty
 //    positions, the literals even when the mask leaves them out, and the
 //    typed order under "!") - never use it for checks or files;
-//  - setText() and clear() still reach the field: it notices the change and
-//    places the text through the mask as the program's own text;
-//  - setMaxLength() would make the next setText() cut a long text;
-//  - cut() and paste() would bypass the mask.
+//  - setText(), clear() and the other edits QLineEdit makes itself (insert(),
+//    paste(), cut(), undo()) still reach the field: it notices the change and
+//    places the text through the mask as the program's own, unchecked;
+//  - setMaxLength() would make the next setText() cut a long text.
 // Hold the control as a MaskedEdit*.
 class MaskedEdit : public QLineEdit
 {
