@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one place that knows the masked edit control: everything else creates,
+// reads and clears masked fields through these functions.
+namespace maskedfield {
+
+// A masked edit on `mask`, written as given ("99.99.99;1;_"), or a field
+// without a mask when `mask` is empty.
+QWidget *create(const QString &mask, QWidget *parent = nullptr);
+bool isMasked(const QWidget *control);
+// The read-back text: a blank in every empty position, literals kept.
+QString text(const QWidget *control);
+void setText(QWidget *control, const QString &text);
+// Empties the field; it then shows its mask's blanks.
+void clear(QWidget *control);
+
+} // namespace maskedfield
