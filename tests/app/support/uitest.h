@@ -29,4 +29,15 @@ inline void tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
         QTest::keyClick(w, Qt::Key_Tab, modifiers);
 }
 
+// Types `text` into `widget` key by key; unlike QTest::keyClicks it takes
+// any letter, Cyrillic included.
+inline void type(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
 } // namespace uitest
