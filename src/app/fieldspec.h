@@ -31,15 +31,15 @@ enum FieldFlag : unsigned {
 
 struct FieldSpec
 {
-    QString name; // member name and objectName
+    QString name{}; // member name and objectName
     FieldKind kind = FieldKind::Edit;
-    QString label;     // label beside the control; caption of a button, radio group or heading
-    QString labelName; // objectName of the label when the program changes it later ("Label30")
-    QString mask;      // masked edits: the mask as written, e.g. "99.99.99;1;_"
-    int maxLength = 0; // 0: no limit
-    QStringList items; // combo and radio group items
-    QString text;      // initial text (radio group: initial item index; check box: "1" checked)
-    QString hint;      // hint lines separated by "\n\r"
+    QString label{};     // label beside the control; caption of a button, radio group or heading
+    QString labelName{}; // objectName of the label when the program changes it later ("Label30")
+    QString mask{};      // masked edits: the mask as written, e.g. "99.99.99;1;_"
+    int maxLength = 0;   // 0: no limit
+    QStringList items{}; // combo and radio group items
+    QString text{};      // initial text (radio group: initial item index; check box: "1" checked)
+    QString hint{};      // hint lines separated by "\n\r"
     unsigned flags = NoFlags;
     int minimum = 0; // spin boxes: the range
     int maximum = 0;
@@ -48,7 +48,7 @@ struct FieldSpec
 
 struct PageSpec
 {
-    QString name;    // objectName of the page ("TabSheet1")
-    QString caption; // tab caption
-    QList<FieldSpec> fields;
+    QString name{};    // objectName of the page ("TabSheet1")
+    QString caption{}; // tab caption
+    QList<FieldSpec> fields{};
 };

@@ -54,7 +54,7 @@ QLabel *labelOf(const QWidget *control)
 namespace {
 
 // Labels wider than this wrap onto more lines.
-constexpr int kLabelWidth = 230;
+constexpr int kLabelWidth = 260;
 
 // Width of a field that holds at most `chars` characters.
 int widthFor(const QWidget *control, int chars)
@@ -168,9 +168,9 @@ CardPage *buildPage(const PageSpec &spec, const FieldWiring &wiring)
     page->setObjectName(spec.name);
     QWidget *content = page->content();
     auto *grid = new QGridLayout(content);
-    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setContentsMargins(8, 4, 8, 4);
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
 
     const auto rows = rowsOf(spec);
     int widest = 1;
@@ -200,7 +200,11 @@ CardPage *buildPage(const PageSpec &spec, const FieldWiring &wiring)
             if (!captionOnControl(field.kind) && !field.label.isEmpty()) {
                 label = new QLabel(field.label, content);
                 label->setObjectName(field.labelName);
-                label->setWordWrap(true);
+                // A label keeps its text on one line up to a width; a longer
+                // one wraps.
+                const int natural = label->fontMetrics().horizontalAdvance(field.label) + 4;
+                label->setWordWrap(natural > kLabelWidth);
+                label->setMinimumWidth(qMin(natural, kLabelWidth));
                 label->setMaximumWidth(kLabelWidth);
                 label->setBuddy(control);
                 grid->addWidget(label, r, 2 * i, Qt::AlignLeft | Qt::AlignVCenter);
