@@ -67,6 +67,8 @@ void setTextOf(QWidget *control, const QString &text)
 
 bool trimTextOf(QWidget *control)
 {
+    if (maskedfield::isMasked(control))
+        return false;
     const QString text = textOf(control);
     const QString trimmed = text.trimmed();
     if (trimmed == text)

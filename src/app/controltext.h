@@ -15,6 +15,9 @@ void setTextOf(QWidget *control, const QString &text);
 
 // Replaces the text by itself without leading and trailing blanks, keeping
 // the cursor on the same character. Returns whether the text changed.
+// Masked edits are left alone: their read-back form has a blank in every
+// empty position by design, and they begin typing at the first open position
+// by themselves.
 bool trimTextOf(QWidget *control);
 
 // Clears every data control under `root` in creation order: a masked edit

@@ -55,7 +55,11 @@ QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name)
     auto *button = new QPushButton(QStringLiteral("&Кінець введення"), parent);
     button->setObjectName(name);
     button->setFixedSize(121, 25);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    // The style's ignore glyph; styles without one get the "done" tick.
+    QIcon glyph = button->style()->standardIcon(QStyle::SP_DialogIgnoreButton);
+    if (glyph.availableSizes().isEmpty())
+        glyph = button->style()->standardIcon(QStyle::SP_DialogApplyButton);
+    button->setIcon(glyph);
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, Qt::red);
     button->setPalette(palette);

@@ -73,7 +73,7 @@ void FocusGuard::onEnter(QWidget *control, Handler handler)
 
 void FocusGuard::forget(QObject *widget)
 {
-    m_handlers.remove(static_cast<QWidget *>(widget));
+    m_handlers.remove(widget);
     m_swallowRelease.remove(widget);
 }
 
@@ -144,6 +144,8 @@ bool FocusGuard::moveFocus(QWidget *target)
 
 bool FocusGuard::showPage(QTabWidget *pages, int index)
 {
+    if (index == pages->currentIndex())
+        return true;
     QWidget *page = pages->currentWidget();
     if (page && holds(page, focusNow()) && !moveFocus(pages->tabBar()))
         return false;

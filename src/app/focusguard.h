@@ -27,6 +27,9 @@ class QWidget;
 // A click on a guarded widget (a button, a radio item, a page tab bar) first
 // moves the focus there, which runs the exit handler of the field being left;
 // when that handler keeps the focus, the click does not happen.
+//
+// Focus moves count while the window is shown; moveFocus() and showPage()
+// run the handlers also for a window that is not.
 class FocusGuard : public QObject
 {
 public:
@@ -76,7 +79,7 @@ private:
 
     QWidget *m_window;
     QPointer<QWidget> m_current;
-    QHash<QWidget *, Handlers> m_handlers;
+    QHash<const QObject *, Handlers> m_handlers;
     QSet<QObject *> m_swallowRelease;
     bool m_busy = false;
     bool m_enabled = true;

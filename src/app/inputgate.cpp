@@ -13,6 +13,8 @@ bool isTypingKey(const QKeyEvent &event)
 {
     if (event.isAutoRepeat() || event.modifiers().testFlag(Qt::AltModifier))
         return false;
+    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35)
+        return false; // commands such as help, never text
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

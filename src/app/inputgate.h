@@ -11,8 +11,8 @@ class QWidget;
 // Saving and printing are released only by "Кінець введення"; the next key
 // released in a field marked changed locks both again and marks the card
 // changed. The keys that do not edit (Tab arriving from the previous field,
-// the modifier keys alone and anything pressed with Alt, which belongs to
-// the menu and the buttons' accelerators) do not count. Text pasted or dropped
+// the modifier keys alone, the function keys and anything pressed with Alt,
+// which belong to the menu and the buttons' accelerators) do not count. Text pasted or dropped
 // into a marked field with the mouse counts like typing.
 class InputGate : public QObject
 {

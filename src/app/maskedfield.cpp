@@ -12,10 +12,11 @@ namespace {
 const char *const kMaskProperty = "ovridaEditMask";
 }
 
-QWidget *create(const QString &mask, QWidget *parent)
+QWidget *create(const QString &mask, int maxLength, QWidget *parent)
 {
     auto *edit = new LineEdit(parent);
     edit->setProperty(kMaskProperty, mask);
+    edit->setInputLimit(mask.isEmpty() ? maxLength : 0);
     return edit;
 }
 

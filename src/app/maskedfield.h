@@ -9,8 +9,9 @@ class QWidget;
 namespace maskedfield {
 
 // A masked edit on `mask`, written as given ("99.99.99;1;_"), or a field
-// without a mask when `mask` is empty.
-QWidget *create(const QString &mask, QWidget *parent = nullptr);
+// without a mask when `mask` is empty; `maxLength` limits typing in a field
+// without a mask (0: no limit).
+QWidget *create(const QString &mask, int maxLength, QWidget *parent = nullptr);
 bool isMasked(const QWidget *control);
 // The read-back text: a blank in every empty position, literals kept.
 QString text(const QWidget *control);

@@ -85,7 +85,7 @@ QWidget *createControl(const FieldSpec &field, QWidget *parent)
         return edit;
     }
     case FieldKind::MaskedEdit: {
-        QWidget *edit = maskedfield::create(field.mask, parent);
+        QWidget *edit = maskedfield::create(field.mask, field.maxLength, parent);
         if (!field.text.isEmpty())
             maskedfield::setText(edit, field.text);
         const int positions = int(field.mask.section(QLatin1Char(';'), 0, 0).size());
