@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/unsavedchanges.h"
+
 class CardEditor;
 class QCloseEvent;
 class QTabWidget;
@@ -7,13 +9,8 @@ class QWidget;
 
 // What the three card editors do alike with their window and their card.
 
-// The unsaved-changes question: while `editor` has unsaved changes, asks
-// "Зберегти зміни в картці?" under the editor's caption. Yes saves (and the
-// question comes again when the save did not happen), No drops the changes,
-// Cancel stops. Returns false when the user chose Cancel.
-bool settleUnsavedChanges(CardEditor &editor);
-
-// "Вихід": the question, then the window closes. Returns whether it closed.
+// "Вихід": the unsaved-changes question (settleUnsavedChanges), then the window closes. Returns
+// whether it closed.
 bool leaveEditor(QWidget *window, CardEditor &editor);
 
 // "Новий": the question, then the window closes and a fresh, empty editor of
