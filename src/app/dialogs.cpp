@@ -1,23 +1,25 @@
 #include "app/dialogs.h"
 
-#include "app/consoledialogs.h"
-
 namespace {
-Dialogs *installed = nullptr;
-
-// Used while nothing is installed: texts go to the error stream, questions
-// are answered Cancel and file dialogs are cancelled, so nothing is ever
-// written or thrown away by accident.
-Dialogs &fallback()
+// Stands in while no service is installed: shows nothing, answers Cancel and
+// cancels file dialogs, so that nothing is written or thrown away by accident.
+class SilentDialogs final : public Dialogs
 {
-    static ConsoleDialogs console;
-    return console;
-}
+public:
+    void inform(const QString &) override {}
+    Answer ask(const QString &, const QString &) override { return Answer::Cancel; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &) override { return {}; }
+    void beep() override {}
+};
+
+Dialogs *installed = nullptr;
 } // namespace
 
 Dialogs &dialogs()
 {
-    return installed ? *installed : fallback();
+    static SilentDialogs silent;
+    return installed ? *installed : silent;
 }
 
 Dialogs *setDialogs(Dialogs *service)
