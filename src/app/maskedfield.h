@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// The one place that knows the masked edit control: everything else creates,
-// reads and clears masked fields through these functions.
+// Masked fields as the shared code sees them: created, read and cleared
+// through these functions, which hold them as MaskedEdit (its text functions
+// hide QLineEdit's, so a QLineEdit pointer would read the wrong text).
 namespace maskedfield {
 
 // A masked edit on `mask`, written as given ("99.99.99;1;_"), or a field

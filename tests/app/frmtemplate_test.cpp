@@ -1,7 +1,7 @@
+#include "app/controltext.h"
 #include "app/focusguard.h"
 #include "app/frmtemplate.h"
 #include "app/help.h"
-#include "app/hinttiming.h"
 #include "app/lineedit.h"
 #include "app/memo.h"
 #include "app/pagebuilder.h"
@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -168,8 +167,6 @@ private slots:
         QVERIFY(!editor->action("N8")->isEnabled());
         QVERIFY(!editor->isModified());
         QCOMPARE(editor->action("N2")->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(editor->action("N10")->text(), "Вихід");
-        QCOMPARE(editor->find<QMenu>("N1")->title(), "&Файл");
 
         auto *end = editor->find<QPushButton>("BitBtn1");
         auto *back = editor->find<QPushButton>("BitBtn2");
@@ -186,23 +183,20 @@ private slots:
         QCOMPARE(editor->find("Panel1")->height(), 38);
 
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
-        QCOMPARE(hintShowTime(), 20000);
     }
 
     void pagesAreBuiltFromTheirRows()
     {
         QCOMPARE(editor->pages()->count(), 3);
-        QCOMPARE(editor->pages()->tabText(1), "Виконавець");
         QCOMPARE(editor->find<LineEdit>("ed5256")->text(), "5");
         QCOMPARE(editor->find<LineEdit>("ed5256")->toolTip(), "5 - Відкрита\n4 - Конфіденційна");
         QCOMPARE(labelOf(editor->find("ed5256"))->text(), "5256. Особливі позначки");
-        QCOMPARE(editor->find<LineEdit>("ed7191")->inputLimit(), 2);
         QVERIFY(editor->find<Memo>("mm9027")->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
         QCOMPARE(editor->find<QComboBox>("ed")->currentText(), "тис.грн.");
+        QCOMPARE(textOf(editor->find("ed2457")), "        ");
         QCOMPARE(editor->find<QLabel>("Label30")->text(), "2457. Код організації");
         QCOMPARE(editor->find<QLabel>("Label30")->buddy(), editor->find("ed2457"));
         QCOMPARE(editor->find<RadioGroup>("Indjz")->itemIndex(), 0);
-        QCOMPARE(editor->find<QSpinBox>("sp7200")->maximum(), 10);
         QCOMPARE(editor->find<QSpinBox>("sp7200")->value(), 1);
 
         // A SameRow field stands to the right of the previous row's control.
@@ -290,6 +284,16 @@ private slots:
             QVERIFY2(!save->isEnabled() && !print->isEnabled(), name);
             QVERIFY(editor->isModified());
         }
+
+        // A masked field as well.
+        release();
+        editor->pages()->setCurrentIndex(1);
+        QWidget *masked = editor->find("ed2457");
+        masked->setFocus();
+        uitest::type(masked, "1");
+        QCOMPARE(textOf(masked), "1       ");
+        QVERIFY(!save->isEnabled() && !print->isEnabled());
+        editor->pages()->setCurrentIndex(0);
 
         // Arriving by Tab and pressing the button's accelerator are not typing.
         release();
@@ -412,9 +416,6 @@ private slots:
     void menuOfTheAccountingCard()
     {
         TestEditor ok(CardKind::OK);
-        QCOMPARE(ok.action("N5")->text(), "Вихід");
-        QCOMPARE(ok.action("N2")->text(), "Допомога");
-        QVERIFY(ok.action("N2")->shortcut().isEmpty());
         ok.setModified(true);
         script->queueAnswer(Dialogs::Answer::Cancel);
         ok.action("N5")->trigger();
