@@ -1,12 +1,12 @@
 #include "app/commandline.h"
 #include "app/editorregistry.h"
+#include "app/help.h"
+#include "app/helpwindow.h"
 #include "app/mainform.h"
+#include "app/qtdialogs.h"
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 // The card editors that are part of the program, one factory per kind, e.g.
@@ -27,15 +27,12 @@ int main(int argc, char *argv[])
     installQtTranslations(app);
     registerEditors();
 
-    {
-        QTextStream output(stdout);
-        QTextStream errors(stderr);
-        if (const std::optional<int> exitCode = runCommandLine(app.arguments(), output, errors))
-            return *exitCode;
-    }
+    if (const std::optional<int> exitCode = runCommandLine(app.arguments()))
+        return *exitCode;
 
-    // DIALOGS: install the Qt dialogs service of the windowed program here.
-    // HELP: let the editors' help item open showHelpWindow() (app/helpwindow.h).
+    QtDialogs screenDialogs;
+    setDialogs(&screenDialogs);
+    setHelpOpener([] { showHelpWindow(); });
 
     TMainForm mainForm;
 

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/cardeditor.h"
+#include "app/consoledialogs.h"
 #include "app/dialogs.h"
 #include "app/editorregistry.h"
 #include "cardfile/cardreader.h"
@@ -8,8 +9,8 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QTextStream>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -77,35 +78,6 @@ KindOfFile kindOfCardFile(const QString &path)
     return {kindFromTypeCode(*typeCode), {}};
 }
 
-// The dialogs of a command line task: the open dialog is answered with the
-// card, the save dialog with the output file, texts are written out verbatim
-// and a question is answered with Cancel, which stops whatever asked it.
-class CommandLineDialogs : public Dialogs
-{
-public:
-    CommandLineDialogs(QTextStream &errors, QString card, QString output)
-        : errors_(errors), card_(std::move(card)), output_(std::move(output))
-    {}
-
-    void inform(const QString &text) override { errors_ << text << Qt::endl; }
-    Answer ask(const QString &caption, const QString &text) override
-    {
-        errors_ << caption << ": " << text << Qt::endl;
-        return Answer::Cancel;
-    }
-    QString saveFileName(const QString &, const QString &, const QString &) override
-    {
-        return output_;
-    }
-    QString openFileName(const QString &) override { return card_; }
-    void beep() override {}
-
-private:
-    QTextStream &errors_;
-    QString card_;
-    QString output_;
-};
-
 class DialogsInstallation
 {
 public:
@@ -128,26 +100,39 @@ struct Task
     QString output; // absolute path
 };
 
-int convertCard(const Task &task, QTextStream &errors)
+void writeLine(std::FILE *stream, const QString &text)
 {
-    CommandLineDialogs console(errors, task.card, task.output);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// The card is read and written by a hidden editor of its kind, whose open
+// and save dialogs are answered with the two files. Its messages go to the
+// error stream as they are; a question is answered Cancel, which stops
+// whatever asked it.
+int convertCard(const Task &task, std::FILE *errors)
+{
+    ConsoleDialogs console(errors);
+    console.setOpenPath(task.card);
+    console.setSavePath(task.output);
     const DialogsInstallation installed(&console);
     const std::unique_ptr<QWidget> window(createEditor(task.kind));
     CardEditor *editor = cardEditorOf(window.get());
     if (!editor->open()) {
-        errors << QStringLiteral("Картку з файлу «%1» не прочитано.").arg(task.card) << Qt::endl;
+        writeLine(errors, QStringLiteral("Картку з файлу «%1» не прочитано.").arg(task.card));
         return failure;
     }
     if (!editor->saveAs()) {
-        errors << QStringLiteral("Файл «%1» не записано.").arg(task.output) << Qt::endl;
+        writeLine(errors, QStringLiteral("Файл «%1» не записано.").arg(task.output));
         return failure;
     }
     return 0;
 }
 
-int printCardToPdf(const Task &, QTextStream &errors)
+int printCardToPdf(const Task &, std::FILE *errors)
 {
-    errors << QStringLiteral("Друк у PDF ще не доступний у цій збірці програми.") << Qt::endl;
+    writeLine(errors, QStringLiteral("Друк у PDF ще не доступний у цій збірці програми."));
     return failure;
 }
 
@@ -190,8 +175,8 @@ bool wantsCommandLine(int argc, char **argv)
     return false;
 }
 
-std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &output,
-                                  QTextStream &errors)
+std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *output,
+                                  std::FILE *errors)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
@@ -207,15 +192,17 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     parser.addPositionalArgument(QStringLiteral("вихід"), QStringLiteral("файл, що записується"),
                                  QStringLiteral("вихід]"));
 
-    const auto fail = [&errors](const QString &message) {
-        errors << message << Qt::endl;
+    const auto fail = [errors](const QString &message) {
+        writeLine(errors, message);
         return failure;
     };
 
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (parser.isSet(helpOption)) {
-        output << parser.helpText() << Qt::flush;
+        const QByteArray help = parser.helpText().toUtf8();
+        std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), output);
+        std::fflush(output);
         return 0;
     }
 

@@ -2,9 +2,8 @@
 
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
-
-class QTextStream;
 
 // The program's command line:
 //   ovrida                                      the window
@@ -23,5 +22,5 @@ bool wantsCommandLine(int argc, char **argv);
 // already taken out). Returns nothing when the window is to be started,
 // otherwise the exit code: 0 when the task succeeded, 2 on any error, in which
 // case nothing was written. Messages go to `errors` verbatim, help to `output`.
-std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &output,
-                                  QTextStream &errors);
+std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *output = stdout,
+                                  std::FILE *errors = stderr);

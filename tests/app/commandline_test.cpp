@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
+
+#include <cstdio>
 
 namespace {
 struct Run
@@ -16,13 +17,26 @@ struct Run
     QString errors;
 };
 
+QString readBack(std::FILE *stream)
+{
+    std::rewind(stream);
+    QByteArray bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stream)) > 0;)
+        bytes.append(buffer, static_cast<qsizetype>(n));
+    std::fclose(stream);
+    return QString::fromUtf8(bytes);
+}
+
 Run run(const QStringList &arguments)
 {
+    std::FILE *output = std::tmpfile();
+    std::FILE *errors = std::tmpfile();
     Run result;
-    QTextStream output(&result.output);
-    QTextStream errors(&result.errors);
     result.exitCode =
         runCommandLine(QStringList{QStringLiteral("ovrida")} + arguments, output, errors);
+    result.output = readBack(output);
+    result.errors = readBack(errors);
     return result;
 }
 

@@ -2,8 +2,8 @@
 #include "app/editorregistry.h"
 #include "app/embossedbutton.h"
 #include "app/mainform.h"
+#include "app/scripteddialogs.h"
 #include "app/support/fakeeditor.h"
-#include "app/support/queueddialogs.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -57,8 +57,25 @@ private slots:
     void editorsNewAndKindsWithoutEditor();
 
 private:
+    // Answers to the next questions, and file names for the save dialogs.
+    void script(const QList<Answer> &replies, const QStringList &saveNames = {})
+    {
+        for (Answer reply : replies)
+            answers->queueAnswer(reply);
+        for (const QString &name : saveNames)
+            answers->queueSaveName(name);
+    }
+    QList<ScriptedDialogs::Shown> questions() const
+    {
+        QList<ScriptedDialogs::Shown> asked;
+        for (const ScriptedDialogs::Shown &shown : answers->shown())
+            if (shown.kind == ScriptedDialogs::Kind::Ask)
+                asked.append(shown);
+        return asked;
+    }
+
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<QueuedDialogs> answers;
+    std::unique_ptr<ScriptedDialogs> answers;
     QTemporaryDir folder;
 };
 
@@ -73,7 +90,8 @@ void MainFormTest::init()
 {
     FakeEditor::registerAll();
     FakeEditor::journal.clear();
-    answers = std::make_unique<QueuedDialogs>();
+    answers = std::make_unique<ScriptedDialogs>();
+    answers->install();
     form = std::make_unique<TMainForm>();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -96,7 +114,7 @@ void MainFormTest::cleanup()
 void MainFormTest::exitWithoutEditorsEndsAtOnce()
 {
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
-    QVERIFY(answers->questions.isEmpty());
+    QVERIFY(questions().isEmpty());
     QVERIFY(!form->isVisible());
 }
 
@@ -111,27 +129,26 @@ void MainFormTest::exitAsksAboutEveryUnsavedEditorInKindOrder()
         fake(editor)->setModified(editor->objectName() != QLatin1String("RK3"));
     QList<QPointer<QWidget>> watched(opened.cbegin(), opened.cend());
 
-    answers->answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No, Answer::Yes};
     const QString okd2 = folder.filePath(QStringLiteral("okd2.txt"));
     const QString ok1 = folder.filePath(QStringLiteral("ok1.txt"));
     const QString rk1 = folder.filePath(QStringLiteral("rk1.txt"));
-    answers->saveNames = {okd2, ok1, rk1};
+    script({Answer::Yes, Answer::No, Answer::Yes, Answer::No, Answer::Yes}, {okd2, ok1, rk1});
 
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
 
     const QList<CardKind> expectedKinds = {CardKind::OKD, CardKind::OKD, CardKind::OK, CardKind::RK,
                                            CardKind::RK};
-    QCOMPARE(answers->questions.size(), expectedKinds.size());
+    QCOMPARE(questions().size(), expectedKinds.size());
     for (int i = 0; i < expectedKinds.size(); ++i) {
-        QCOMPARE(answers->questions[i].caption, questionCaption(expectedKinds[i]));
-        QCOMPARE(answers->questions[i].text, question);
+        QCOMPARE(questions()[i].caption, questionCaption(expectedKinds[i]));
+        QCOMPARE(questions()[i].text, question);
     }
     // Newest first within a kind: the Yes answers saved OKD2, OK1 and RK1.
     const QStringList saves = FakeEditor::journal.filter(QStringLiteral(" saved "));
     QCOMPARE(saves,
              (QStringList{QStringLiteral("OKD2 saved ") + okd2, QStringLiteral("OK1 saved ") + ok1,
                           QStringLiteral("RK1 saved ") + rk1}));
-    QCOMPARE(answers->unexpected, 0);
+    QCOMPARE(answers->pending(), 0);
 
     // Then everything closes without further questions and the window is gone.
     QVERIFY(!form->isVisible());
@@ -150,14 +167,13 @@ void MainFormTest::cancelledSaveAsksAgainAndNoIsNotAskedAgain()
 
     // OK: No; RK: Yes with the save dialog cancelled, asked again, Yes and saved.
     const QString path = folder.filePath(QStringLiteral("again.txt"));
-    answers->answers = {Answer::No, Answer::Yes, Answer::Yes};
-    answers->saveNames = {QString(), path};
+    script({Answer::No, Answer::Yes, Answer::Yes}, {QString(), path});
     form->exitProgram();
 
-    QCOMPARE(answers->questions.size(), 3);
-    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OK));
-    QCOMPARE(answers->questions[1].caption, questionCaption(CardKind::RK));
-    QCOMPARE(answers->questions[2].caption, questionCaption(CardKind::RK));
+    QCOMPARE(questions().size(), 3);
+    QCOMPARE(questions()[0].caption, questionCaption(CardKind::OK));
+    QCOMPARE(questions()[1].caption, questionCaption(CardKind::RK));
+    QCOMPARE(questions()[2].caption, questionCaption(CardKind::RK));
     QCOMPARE(
         FakeEditor::journal.filter(QStringLiteral("RK1 save")),
         (QStringList{QStringLiteral("RK1 save cancelled"), QStringLiteral("RK1 saved ") + path}));
@@ -173,11 +189,11 @@ void MainFormTest::cancelStopsTheExitAndClosesNothing()
         opened.append(form->openCard(kind));
         fake(opened.last())->setModified(true);
     }
-    answers->answers = {Answer::Cancel};
+    script({Answer::Cancel});
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
 
-    QCOMPARE(answers->questions.size(), 1);
-    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OKD));
+    QCOMPARE(questions().size(), 1);
+    QCOMPARE(questions()[0].caption, questionCaption(CardKind::OKD));
     QVERIFY(form->isVisible());
     for (QWidget *editor : opened) {
         QVERIFY(editor->isVisible());
@@ -195,9 +211,9 @@ void MainFormTest::closedEditorIsNotAskedAbout()
     QWidget *kept = form->openCard(CardKind::OK);
 
     // Its own close box asks; the changes are abandoned there.
-    answers->answers = {Answer::No};
+    script({Answer::No});
     closedOne->close();
-    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(questions().size(), 1);
     QCOMPARE(form->latestEditor(CardKind::RK), nullptr);
     QCOMPARE(form->openEditors(), QList<QWidget *>{kept});
 
@@ -205,7 +221,7 @@ void MainFormTest::closedEditorIsNotAskedAbout()
     flushDeletes();
     QVERIFY(watch.isNull());
     form->exitProgram();
-    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(questions().size(), 1);
     QVERIFY(!form->isVisible());
 }
 
@@ -233,10 +249,9 @@ void MainFormTest::eachChoiceOpensAFreshEditor()
     // Both RK editors are asked about, the newer one first.
     fake(editors[0])->setModified(true);
     fake(editors[1])->setModified(true);
-    answers->answers = {Answer::Yes, Answer::No};
-    answers->saveNames = {folder.filePath(QStringLiteral("newer.txt"))};
+    script({Answer::Yes, Answer::No}, {folder.filePath(QStringLiteral("newer.txt"))});
     QTest::mouseClick(form->LabelEffect10, Qt::LeftButton);
-    QCOMPARE(answers->questions.size(), 2);
+    QCOMPARE(questions().size(), 2);
     QCOMPARE(FakeEditor::journal.filter(QStringLiteral(" saved ")).size(), 1);
     QVERIFY(FakeEditor::journal.filter(QStringLiteral(" saved "))[0].startsWith(
         editors[1]->objectName() + QLatin1Char(' ')));
@@ -248,17 +263,17 @@ void MainFormTest::closeBoxAsksLikeExit()
     QWidget *editor = form->openCard(CardKind::OK);
     fake(editor)->setModified(true);
 
-    answers->answers = {Answer::Cancel};
+    script({Answer::Cancel});
     QVERIFY(!form->close());
-    QCOMPARE(answers->questions.size(), 1);
-    QCOMPARE(answers->questions[0].caption, questionCaption(CardKind::OK));
+    QCOMPARE(questions().size(), 1);
+    QCOMPARE(questions()[0].caption, questionCaption(CardKind::OK));
     QVERIFY(form->isVisible() && editor->isVisible());
 
-    answers->answers = {Answer::No};
+    script({Answer::No});
     QVERIFY(form->close());
-    QCOMPARE(answers->questions.size(), 2);
+    QCOMPARE(questions().size(), 2);
     QVERIFY(!editor->isVisible());
-    QCOMPARE(answers->unexpected, 0);
+    QCOMPARE(answers->pending(), 0);
 }
 
 void MainFormTest::markedLettersOpenNothing()
@@ -287,7 +302,7 @@ void MainFormTest::markedLettersOpenNothing()
     QTest::qWait(300);
     QVERIFY(form->openEditors().isEmpty());
     QVERIFY(form->isVisible());
-    QVERIFY(answers->questions.isEmpty());
+    QVERIFY(questions().isEmpty());
 }
 
 void MainFormTest::editorsNewAndKindsWithoutEditor()
@@ -301,9 +316,9 @@ void MainFormTest::editorsNewAndKindsWithoutEditor()
     QVERIFY(fresh->isVisible());
 
     fake(fresh)->setModified(true);
-    answers->answers = {Answer::No};
+    script({Answer::No});
     form->exitProgram();
-    QCOMPARE(answers->questions.size(), 1);
+    QCOMPARE(questions().size(), 1);
 
     // A kind whose editor is not part of the program opens nothing.
     registerEditorFactory(CardKind::OK, {});
