@@ -16,6 +16,13 @@ PreparedPage PreparedPage::of(const ReportSheet &sheet, int number)
     return {sheet.objectName(), sheet.pageFormat(), sheet.items(), number};
 }
 
+const SheetItem *PreparedPage::item(const QString &name) const
+{
+    const auto it = std::find_if(items.cbegin(), items.cend(),
+                                 [&](const SheetItem &i) { return itemName(i) == name; });
+    return it == items.cend() ? nullptr : &*it;
+}
+
 void PreparedReport::paintPage(QPainter &painter, int index, const QRectF &target) const
 {
     const PreparedPage &p = page(index);

@@ -23,6 +23,8 @@ struct PreparedPage
     int number = 0; // 1, 2, ... running on across the sheets of one run
 
     static PreparedPage of(const ReportSheet &sheet, int number);
+    // The item of that name, or null.
+    const SheetItem *item(const QString &name) const;
 };
 
 // The outcome of writing a file: success, or a message for the user.
