@@ -31,12 +31,12 @@ const ItemSpec kItems[] = {
     {"QRLabel103", Label, 8, 70, 327, 15, "5418. №, дата супровідного листа"},
     {"QRLabel3", Label, 8, 86, 327, 19, "", kUnderlined},
     {"QRLabel104", Label, 8, 110, 327, 15, " 5436. Державний реєстраційний номер"},
-    {"QRMemo2", Memo, 40, 127, 260, 20, "", fonts::cells, Box, AutoSize, kRegistration},
+    {"QRMemo2", Memo, 40, 127, 260, 20, "", fonts::cells, Box, 0, kRegistration},
 
     // Executor.
     {"QRLabel105", Label, 8, 152, 327, 15, "ВІДОМОСТІ ПРО ВИКОНАВЦЯ НДР (ДКР)", kBold},
     {"QRLabel106", Label, 8, 168, 327, 15, "2457. Ідентифікаційний код за ЄДРПОУ"},
-    {"QRMemo9", Memo, 56, 185, 221, 20, "", fonts::cells, Box, AutoSize, kOrganisationCode,
+    {"QRMemo9", Memo, 56, 185, 221, 20, "", fonts::cells, Box, 0, kOrganisationCode,
      "QRShape17 QRShape20"},
     {"QRLabel107", Label, 8, 210, 327, 30,
      "2151. Назва (1-українською мовою, 2-російською мовою, 3-англійською мовою)", fonts::caption,
@@ -62,7 +62,7 @@ const ItemSpec kItems[] = {
     {"QRLabel113", Label, 8, 610, 330, 15, "ВІДОМОСТІ ПРО ВЛАСНИКА РЕЗУЛЬТАТІВ НДР (ДКР)",
      kNarrowBold},
     {"QRLabel114", Label, 8, 626, 327, 15, "2459. Ідентифікаційний код за ЄДРПОУ"},
-    {"QRMemo8", Memo, 56, 643, 221, 20, "", fonts::cells, Box, AutoSize, kOrganisationCode,
+    {"QRMemo8", Memo, 56, 643, 221, 20, "", fonts::cells, Box, 0, kOrganisationCode,
      "QRShape35 QRShape36"},
     {"QRLabel115", Label, 8, 668, 327, 15, "2153. Назва"},
     {"QRMemo22", Memo, 8, 684, 327, 50, "", kUnderlined, NoFrame, WordWrap},
@@ -86,7 +86,7 @@ const ItemSpec kItems[] = {
 
     // Right column.
     {"QRLabel122", Label, 350, 30, 330, 15, "5437. Державний обліковий номер", kBold},
-    {"QRMemo4", Memo, 385, 47, 255, 20, "", fonts::cells, Box, AutoSize, kRegistration},
+    {"QRMemo4", Memo, 385, 47, 255, 20, "", fonts::cells, Box, 0, kRegistration},
     {"QRLabel123", Label, 350, 74, 330, 15, "7200. ДНТП (цифрою)"},
     {"QRLabel27", Label, 350, 90, 330, 19, "", kData, Bottom},
     {"QRLabel124", Label, 350, 114, 330, 15, "7020. Шифр ДНТП"},
@@ -102,8 +102,8 @@ const ItemSpec kItems[] = {
      fonts::caption, NoFrame, WordWrap},
     {"QRLabel129", Label, 350, 290, 16, 15, "№"},
     {"QRMemo15", Memo, 368, 288, 32, 20, "", kData, Box},
-    {"QRMemo13", Memo, 408, 288, 108, 20, "", fonts::cells, Box, AutoSize, kMonthYear},
-    {"QRMemo5", Memo, 524, 288, 108, 20, "", fonts::cells, Box, AutoSize, kMonthYear},
+    {"QRMemo13", Memo, 408, 288, 108, 20, "", fonts::cells, Box, 0, kMonthYear},
+    {"QRMemo5", Memo, 524, 288, 108, 20, "", fonts::cells, Box, 0, kMonthYear},
     {"QRMemo17", Memo, 640, 288, 36, 20, "", kData, Box},
     {"QRMemo14", Memo, 350, 312, 330, 70, "", kData, NoFrame, WordWrap},
     {"QRLabel130", Label, 350, 388, 330, 15, "5526. № держобліку виконаних етапів роботи"},

@@ -49,7 +49,7 @@ const ItemSpec kItems[] = {
     {"QRLabel110", Label, 342, 144, 339, 30,
      "7210.Державний реєстраційний номер роботи головної організації - виконавця НДР (ДКР)",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo12", Memo, 380, 176, 255, 20, "", fonts::cells, Box, AutoSize, kRegistration},
+    {"QRMemo12", Memo, 380, 176, 255, 20, "", fonts::cells, Box, 0, kRegistration},
 
     // Co-executors 1 and 2; the others go to the co-executor page.
     {"QRLabel111", Label, 342, 202, 250, 15, "2142.Співвиконавці"},

@@ -88,19 +88,34 @@ void ReportSheet::addCellDividers(const layout::ItemSpec &spec)
         spec.cellShapes
             ? QString::fromUtf8(spec.cellShapes).split(QLatin1Char(' '), Qt::SkipEmptyParts)
             : QStringList();
-    const qsizetype firstNamed = qsizetype(bounds.size()) - named.size();
+    const bool box = (spec.flags & layout::CellBox) && named.size() == 1 && bounds.size() >= 2;
+    const qsizetype firstNamed = qsizetype(bounds.size()) - (box ? 2 : named.size());
+
+    const auto add = [&](const QString &name, SheetShape::Kind kind, const QRect &rect) {
+        SheetShape shape;
+        shape.name = name;
+        shape.kind = kind;
+        shape.rect = rect;
+        m_index.insert(name, m_items.size());
+        m_items.push_back(shape);
+    };
+    // A one-pixel-wide line rectangle draws its line half a pixel in.
+    const auto divider = [&](const QString &name, double x) {
+        add(name, SheetShape::Kind::VerticalLine,
+            QRect(spec.left + int(std::lround(x - 0.5)), spec.top, 1, spec.height));
+    };
     for (qsizetype i = 0; i < qsizetype(bounds.size()); ++i) {
-        SheetShape divider;
-        divider.name =
-            i >= firstNamed
-                ? named.at(i - firstNamed)
-                : QStringLiteral("%1.cell%2").arg(QString::fromUtf8(spec.name)).arg(i + 1);
-        divider.kind = SheetShape::Kind::VerticalLine;
-        // A one-pixel-wide line rectangle draws its line half a pixel in.
-        const int x = spec.left + int(std::lround(bounds[size_t(i)] - 0.5));
-        divider.rect = QRect(x, spec.top, 1, spec.height);
-        m_index.insert(divider.name, m_items.size());
-        m_items.push_back(divider);
+        const double x = bounds[size_t(i)];
+        if (i < firstNamed)
+            divider(QStringLiteral("%1.cell%2").arg(QString::fromUtf8(spec.name)).arg(i + 1), x);
+        else if (!box)
+            divider(named.at(i - firstNamed), x);
+    }
+    if (box) {
+        const double from = bounds[bounds.size() - 2];
+        add(named.first(), SheetShape::Kind::Rectangle,
+            QRect(spec.left + int(std::lround(from)), spec.top,
+                  int(std::lround(bounds.back() - from)), spec.height));
     }
 }
 

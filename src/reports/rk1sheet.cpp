@@ -32,12 +32,12 @@ const ItemSpec kItems[] = {
     {"QRLabel3", Label, 8, 88, 337, 19, "", kUnderlined},
     {"QRLabel104", Label, 8, 112, 340, 15, "5517. Державний реєстраційний номер, який анулюється",
      kNarrowCaption},
-    {"QRMemo2", Memo, 44, 129, 259, 20, "", fonts::cells, Box, AutoSize, kRegistration5517},
+    {"QRMemo2", Memo, 44, 129, 259, 20, "", fonts::cells, Box, 0, kRegistration5517},
 
     // Executor.
     {"QRLabel105", Label, 8, 153, 337, 15, "ВІДОМОСТІ ПРО ВИКОНАВЦЯ НДР (ДКР)", kBold},
     {"QRLabel106", Label, 8, 170, 337, 15, "2457. Ідентифікаційний код за ЄДРПОУ"},
-    {"QRMemo11", Memo, 56, 187, 221, 20, "", fonts::cells, Box, AutoSize, kOrganisationCode,
+    {"QRMemo11", Memo, 56, 187, 221, 20, "", fonts::cells, Box, CellBox, kOrganisationCode,
      "QRShape74"},
     {"QRLabel107", Label, 8, 211, 337, 30,
      "2151. Назва (1-українською мовою,                 2-російською мовою, 3-англійською мовою)",
@@ -62,7 +62,7 @@ const ItemSpec kItems[] = {
     // Customer 1; the others go to the customer continuation page.
     {"QRLabel113", Label, 8, 683, 337, 15, "ВІДОМОСТІ ПРО ЗАМОВНИКА НДР (ДКР)", kBold},
     {"QRLabel114", Label, 8, 702, 337, 15, "2458. Ідентифікаційний код за ЄДРПОУ"},
-    {"QRMemo8", Memo, 56, 723, 221, 21, "", fonts::cells, Box, AutoSize, kOrganisationCode,
+    {"QRMemo8", Memo, 56, 723, 221, 21, "", fonts::cells, Box, CellBox, kOrganisationCode,
      "QRShape71"},
     {"QRLabel115", Label, 8, 747, 337, 15, "2152. Назва"},
     {"QRMemo22", Memo, 8, 763, 337, 38, "", kUnderlined, NoFrame, WordWrap},
@@ -82,15 +82,13 @@ const ItemSpec kItems[] = {
     // Terms.
     {"QRLabel121", Label, 8, 972, 337, 15, "ТЕРМІНИ ВИКОНАННЯ РОБОТИ", kBold},
     {"QRLabel122", Label, 8, 1002, 180, 15, "7353. Початок"},
-    {"QRMemo17", Memo, 192, 999, 112, 22, "", fonts::cells, Top | Left | Right, AutoSize,
-     kMonthYear},
+    {"QRMemo17", Memo, 192, 999, 112, 22, "", fonts::cells, Top | Left | Right, 0, kMonthYear},
     {"QRLabel123", Label, 8, 1023, 180, 15, "7362. Закінчення"},
-    {"QRMemo23", Memo, 192, 1021, 112, 19, "", fonts::cells, Bottom | Left | Right, AutoSize,
-     kMonthYear},
+    {"QRMemo23", Memo, 192, 1021, 112, 19, "", fonts::cells, Bottom | Left | Right, 0, kMonthYear},
 
     // Right column: registration and classification.
     {"QRLabel124", Label, 360, 25, 350, 15, "5436. Державний реєстраційний номер", kBold},
-    {"QRMemo4", Memo, 414, 41, 243, 19, "", fonts::cells, Box, AutoSize, kRegistration5436},
+    {"QRMemo4", Memo, 414, 41, 243, 19, "", fonts::cells, Box, 0, kRegistration5436},
     {"QRLabel125", Label, 360, 62, 295, 15, "7146.Підстави для проведення роботи (цифрою)"},
     {"QRLabel28", Label, 660, 60, 20, 19, "", kData, Box},
     {"QRLabel126", Label, 360, 82, 170, 15, "7191.Вид роботи (цифрою)"},
@@ -110,7 +108,7 @@ const ItemSpec kItems[] = {
     {"QRLabel133", Label, 360, 268, 350, 30,
      "7210. Державний реєстраційний номер роботи      головної організації-виконавця НДР (ДКР)",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo13", Memo, 408, 299, 245, 22, "", fonts::cells, Box, AutoSize, kRegistration7210},
+    {"QRMemo13", Memo, 408, 299, 245, 22, "", fonts::cells, Box, 0, kRegistration7210},
     {"QRLabel134", Label, 360, 339, 350, 15, "5274. Шифр геолфонду"},
     {"QRLabel43", Label, 360, 355, 317, 19, "", kData, Bottom},
 

@@ -60,11 +60,11 @@ std::vector<ItemSpec> makeItems()
         items.push_back(
             {stage.numberLabel, Label, x + 1, y + 1, 28, 18, stage.number, fonts::data});
         items.push_back(
-            {stage.start, Memo, x + 30, y, 110, 20, "", fonts::cells, Box, AutoSize, kMonthYear});
+            {stage.start, Memo, x + 30, y, 110, 20, "", fonts::cells, Box, 0, kMonthYear});
         items.push_back(
-            {stage.end, Memo, x + 150, y, 110, 20, "", fonts::cells, Box, AutoSize, kMonthYear});
+            {stage.end, Memo, x + 150, y, 110, 20, "", fonts::cells, Box, 0, kMonthYear});
         items.push_back(
-            {stage.kind, Memo, x + 273, y, 44, 20, "", fonts::cells, Box, AutoSize, kReportKind});
+            {stage.kind, Memo, x + 273, y, 44, 20, "", fonts::cells, Box, 0, kReportKind});
         items.push_back({stage.stageName, Memo, x, y + 23, kNameWidth[column], 85, "", fonts::data,
                          NoFrame, WordWrap});
     }

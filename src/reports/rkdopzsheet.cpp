@@ -45,7 +45,7 @@ std::vector<ItemSpec> makeItems()
         const int y = kFirstBlockTop + int(i) * kBlockPitch;
         items.push_back(
             {c.codeCaption, Label, 8, y, 400, 15, "2458. Ідентифікаційний код за ЄДРПОУ"});
-        items.push_back({c.code, Memo, 56, y + 18, 221, 21, "", fonts::cells, Box, AutoSize,
+        items.push_back({c.code, Memo, 56, y + 18, 221, 21, "", fonts::cells, Box, CellBox,
                          kOrganisationCode, c.tenthCellDivider});
         items.push_back({c.nameCaption, Label, 8, y + 46, 400, 15, "2152. Назва"});
         items.push_back(

@@ -24,10 +24,16 @@ enum : unsigned {
     Center = 8,
     AlignRight = 16,
     Opaque = 32,
+    // The one name in `cellShapes` is a box around the cell before the last,
+    // standing for the last two dividers.
+    CellBox = 64,
 };
 
 // A row of boxed character cells inside a label or memo: dividers stand in
-// the middle of the blank runs of `sample` printed with `pattern`.
+// the middle of the blank runs of `sample` printed with `pattern`. The forms
+// lay cell rows out without automatic sizing, so that the frame spans every
+// cell whatever the row holds; the filling narrows or widens a code row for
+// 8 or 10 digits.
 struct CellRow
 {
     const CellPattern *pattern = nullptr;
@@ -46,7 +52,8 @@ struct ItemSpec
     unsigned flags = 0;
     CellRow cells = {};
     // Names given to the dividers after the last cells, in order (blank
-    // separated); the filling switches them for codes of 8 or 10 digits.
+    // separated), or with CellBox the name of the box around the cell before
+    // the last; the filling switches them for codes of 8 or 10 digits.
     const char *cellShapes = nullptr;
 };
 

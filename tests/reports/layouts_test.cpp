@@ -343,14 +343,22 @@ void LayoutsTest::everyCharacterOfAFullValueFallsInItsOwnCell()
                                       font.advance(line.left(i)) + font.advance(line.at(i)) / 2);
                 }
             }
-            // The dividers drawn across this row.
+            // The dividers drawn across this row: lines, and the sides of a
+            // box around one cell.
             std::vector<double> dividers;
             for (const SheetItem &other : sheet->items()) {
                 const auto *shape = std::get_if<SheetShape>(&other);
-                if (shape && shape->kind == SheetShape::Kind::VerticalLine &&
-                    shape->rect.top() == rect.top() && shape->rect.height() == rect.height() &&
-                    shape->rect.left() > rect.left() && shape->rect.left() < rect.right())
-                    dividers.push_back(QRectF(shape->rect).center().x());
+                if (!shape || shape->rect.top() != rect.top() ||
+                    shape->rect.height() != rect.height() || shape->rect.left() <= rect.left() ||
+                    shape->rect.left() >= rect.right())
+                    continue;
+                const QRectF r(shape->rect);
+                if (shape->kind == SheetShape::Kind::VerticalLine) {
+                    dividers.push_back(r.center().x());
+                } else if (shape->kind == SheetShape::Kind::Rectangle) {
+                    dividers.push_back(r.left());
+                    dividers.push_back(r.right());
+                }
             }
             std::sort(dividers.begin(), dividers.end());
             QVERIFY2(dividers.size() + 1 == centres.size(), qPrintable(where));

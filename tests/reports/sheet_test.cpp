@@ -22,6 +22,7 @@ const ItemSpec kProbeItems[] = {
     {"QRMemo1", Memo, 400, 100, 120, 200, "", fonts::data, NoFrame, WordWrap},
     {"QRMemo2", Memo, 400, 400, 221, 20, "", fonts::cells, Box, AutoSize, kCodeCells, "QRShape74"},
     {"QRMemo3", Memo, 400, 500, 200, 20, "зразок", fonts::data},
+    {"QRMemo4", Memo, 400, 600, 221, 20, "", fonts::cells, Box, CellBox, kCodeCells, "QRShape71"},
 };
 
 SheetLayout probeLayout(PageFormat format = PageFormat::front())
@@ -79,6 +80,14 @@ void SheetTest::itemsAreFoundByNameAndKind()
         QVERIFY(sheet.hasItem(QStringLiteral("QRMemo2.cell%1").arg(i)));
     QVERIFY(!sheet.hasItem(QStringLiteral("QRMemo2.cell9")));
     QCOMPARE(sheet.shape(QStringLiteral("QRShape74")).kind, SheetShape::Kind::VerticalLine);
+    // A box around the ninth cell stands for the last two dividers.
+    const SheetShape &ninth = sheet.shape(QStringLiteral("QRShape71"));
+    QCOMPARE(ninth.kind, SheetShape::Kind::Rectangle);
+    QVERIFY(sheet.hasItem(QStringLiteral("QRMemo4.cell7")));
+    QVERIFY(!sheet.hasItem(QStringLiteral("QRMemo4.cell8")));
+    const QRectF box(ninth.rect);
+    QVERIFY(std::abs(box.left() - QRectF(sheet.shape("QRMemo2.cell8").rect).center().x()) <= 1);
+    QVERIFY(std::abs(box.right() - QRectF(sheet.shape("QRShape74").rect).center().x()) <= 1);
 
     // A wrong name or kind gives a detached item that changes nothing printed.
     const auto before = sheet.items().size();
@@ -122,7 +131,8 @@ void SheetTest::resetLeavesABlankLineInMemosThatReceiveNothing()
         if (memo.lines() == QStringList{QStringLiteral(" ")})
             blanks << memo.name;
     });
-    QCOMPARE(blanks, (QStringList{QStringLiteral("QRMemo2"), QStringLiteral("QRMemo3")}));
+    QCOMPARE(blanks, (QStringList{QStringLiteral("QRMemo2"), QStringLiteral("QRMemo3"),
+                                  QStringLiteral("QRMemo4")}));
     QCOMPARE(sheet.memo(QStringLiteral("QRMemo1")).lines(),
              QStringList{QStringLiteral("значення")});
     // Labels are not memos: the reset leaves them alone.
