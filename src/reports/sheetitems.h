@@ -43,6 +43,11 @@ public:
 
     const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption) { m_caption = caption; }
+    // For a row of cells: the value spread over the row's cells.
+    void setCells(const QString &value)
+    {
+        m_caption = style.cells ? style.cells->spread(value) : value;
+    }
 
 private:
     QString m_caption;
@@ -67,6 +72,20 @@ public:
 
     void setWidth(int width) { rect.setWidth(width); }
     void setAutoSize(bool on) { style.autoSize = on; }
+
+    // For a row of cells: the value spread over the row's cells, as one line.
+    void setCells(const QString &value)
+    {
+        setLines({style.cells ? style.cells->spread(value) : value});
+    }
+    // An empty row of cells: the single line " ", automatic sizing off and
+    // a fixed width, so that the frame still spans all the cells.
+    void setEmptyCells(int width)
+    {
+        setLines({QStringLiteral(" ")});
+        setAutoSize(false);
+        setWidth(width);
+    }
 
 private:
     QStringList m_lines;

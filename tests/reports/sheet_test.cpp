@@ -267,9 +267,16 @@ void SheetTest::automaticSizingFollowsTheTextUntilTurnedOff()
     // Empty: one blank, automatic sizing off, a fixed width keeps the frame.
     cells.setLines({QStringLiteral(" ")});
     QVERIFY(SheetPainter::printedRect(cells).width() < 10);
-    cells.setAutoSize(false);
-    cells.setWidth(180);
+    cells.setEmptyCells(180);
+    QCOMPARE(cells.lines(), QStringList{QStringLiteral(" ")});
     QCOMPARE(SheetPainter::printedRect(cells), QRectF(400, 400, 180, 20));
+
+    // A value is spread with the row's own pattern; other items take it as it is.
+    cells.setCells(QStringLiteral("1234567890"));
+    QCOMPARE(cells.lines(),
+             QStringList{cellpatterns::rkOrganisationCode.spread(QStringLiteral("1234567890"))});
+    sheet.memo(QStringLiteral("QRMemo3")).setCells(QStringLiteral("12"));
+    QCOMPARE(sheet.memo(QStringLiteral("QRMemo3")).lines(), QStringList{QStringLiteral("12")});
 }
 
 void SheetTest::cellPatternsSpreadCharacters()
