@@ -5,6 +5,7 @@
 #include "app/mainform.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "reports/sheetset.h"
 
 #include <QApplication>
 
@@ -36,8 +37,8 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm;
 
-    // REPORT SHEETS: create the report sheets here, after the main window and
-    // before it is shown; they live until the program ends.
+    // The report sheets, hidden and shared by every editor until the end.
+    SheetSet reportSheets;
 
     mainForm.show();
     const int exitCode = QApplication::exec();
