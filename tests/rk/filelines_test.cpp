@@ -1,0 +1,148 @@
+#include "rk/rkcatalogue.h"
+#include "rk/rkfilelines.h"
+#include "rk/support/rkfiles.h"
+
+#include <QHash>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A card held in plain values, starting from the catalogue's initial texts.
+class PlainCard : public RkCardSource
+{
+public:
+    PlainCard()
+    {
+        for (const PageSpec &page : rkPages()) {
+            for (const FieldSpec &field : page.fields) {
+                if (field.kind != FieldKind::RadioGroup && !field.name.isEmpty())
+                    fields.insert(field.name, field.text);
+            }
+        }
+        kindNumber = 1;
+    }
+
+    QString fieldText(const QString &control) const override
+    {
+        Q_ASSERT_X(fields.contains(control), "fieldText", qPrintable(control));
+        return fields.value(control);
+    }
+    QStringList languageTexts(Languages which) const override
+    {
+        return languages.value(int(which), {u""_s, u""_s, u""_s});
+    }
+    QStringList groupLines(Group which) const override { return groups.value(int(which)); }
+    int executorKindNumber() const override { return kindNumber; }
+
+    QHash<QString, QString> fields;
+    QHash<int, QStringList> languages;
+    QHash<int, QStringList> groups;
+    int kindNumber = 0;
+};
+
+} // namespace
+
+class FileLinesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshCardGivesTheMinimalFile()
+    {
+        PlainCard card;
+        QCOMPARE(rkCardLines(card), newCardLines());
+        // Empty line at the end, CR LF after each line, no BOM.
+        const QByteArray bytes = cardBytes(rkCardLines(card));
+        QVERIFY(bytes.startsWith("5013\\01\r\n5256\\5\r\n"));
+        QVERIFY(bytes.endsWith("6140\\\r\n\r\n"));
+    }
+
+    void optionalLinesAppearWhenFilled()
+    {
+        PlainCard card;
+        card.fields[u"ed5517"_s] = u"0104U000123"_s;
+        card.fields[u"ed7209"_s] = u"17"_s;
+        card.fields[u"ed6210"_s] = u"д.т.н."_s;
+        card.fields[u"REG"_s] = u"0105U000001"_s;
+        card.fields[u"DREG"_s] = u"01.02.2005"_s;
+        const QStringList lines = rkCardLines(card);
+        QCOMPARE(lines.at(4), u"5517\\0104U000123"_s);
+        QVERIFY(lines.contains(u"7209\\17"_s));
+        QCOMPARE(lines.at(lines.indexOf(u"6111\\"_s) + 1), u"6210\\д.т.н."_s);
+        QCOMPARE(lines.last(), u"reg\\0105U000001\\01.02.2005"_s);
+
+        // A registration date alone does not make a trailer.
+        card.fields[u"REG"_s].clear();
+        QCOMPARE(rkCardLines(card).last(), u"6140\\"_s);
+    }
+
+    void executorTextsLoseTrailingBlanksOnly()
+    {
+        PlainCard card;
+        card.fields[u"ed2358"_s] = u"  ІФ НАН  "_s;
+        card.fields[u"gorv"_s] = u" Київ  "_s;
+        card.fields[u"mm2655"_s] = u" вул. Наукова, 1 "_s;
+        card.fields[u"ed1332"_s] = u"МОН "_s;
+        card.fields[u"ed2934"_s] = u" 123 "_s;
+        const QStringList lines = rkCardLines(card);
+        QVERIFY(lines.contains(u"2358\\  ІФ НАН"_s));
+        QVERIFY(lines.contains(u"2655\\ Київ\\ вул. Наукова, 1 "_s));
+        QVERIFY(lines.contains(u"1332\\МОН"_s));
+        QVERIFY(lines.contains(u"2934\\ 123 "_s));
+    }
+
+    void financeRowsNeedAKnownCode()
+    {
+        PlainCard card;
+        card.fields[u"fin"_s] = u"7705"_s;
+        card.fields[u"sum"_s] = u"12,5"_s;
+        card.fields[u"fin1"_s] = u"7799"_s;
+        card.fields[u"ed1"_s] = u"дол."_s;
+        card.fields[u"fin2"_s] = u"7704"_s;
+        card.fields[u"ed2"_s] = u"євро"_s;
+        card.fields[u"sum2"_s] = u"3"_s;
+        const QStringList lines = rkCardLines(card);
+        const qsizetype at = lines.indexOf(u"1332\\"_s) + 1;
+        QCOMPARE(lines.at(at), u"7705\\тис.грн.\\12,5"_s);
+        QCOMPARE(lines.at(at + 1), u"7704\\євро\\3"_s);
+        QCOMPARE(lines.at(at + 2), u"7353\\  .  "_s);
+    }
+
+    void groupsLanguagesAndRubricsInTheirPlaces()
+    {
+        PlainCard card;
+        card.kindNumber = 2;
+        card.fields[u"ed2457"_s] = u"1234567890"_s;
+        card.languages[int(RkCardSource::Languages::Title)] = {u"Назва"_s, u"Название"_s,
+                                                               u"Title"_s};
+        card.groups[int(RkCardSource::Group::Customers)] = {u"1\\1\\12345678\\Львів\\ЗАТ\\вул"_s,
+                                                            u"2\\2\\1234567890\\\\Особа\\"_s};
+        card.groups[int(RkCardSource::Group::Coexecutors)] = {u"1\\1\\87654321\\\\Інститут\\"_s};
+        card.groups[int(RkCardSource::Group::Stages)] = {u"1\\01.05\\06.05\\91\\Перший"_s,
+                                                         u"2\\07.05\\12.05\\28\\Другий"_s};
+        card.fields[u"ed56162"_s] = u"12.34.56"_s;
+        card.fields[u"ed56165"_s] = u"65.43.21"_s;
+        card.fields[u"ed56166"_s] = u"  .  .  "_s;
+
+        const QStringList lines = rkCardLines(card);
+        QVERIFY(lines.contains(u"2457\\2\\1234567890"_s));
+        const qsizetype customers = lines.indexOf(u"1332\\"_s) + 1;
+        QCOMPARE(lines.mid(customers, 3),
+                 QStringList({u"2458\\1\\1\\12345678\\Львів\\ЗАТ\\вул"_s,
+                              u"2458\\2\\2\\1234567890\\\\Особа\\"_s, u"7353\\  .  "_s}));
+        const qsizetype title = lines.indexOf(u"7191\\"_s) + 2; // after 7210
+        QCOMPARE(lines.mid(title, 3),
+                 QStringList({u"9027\\1\\Назва"_s, u"9027\\2\\Название"_s, u"9027\\3\\Title"_s}));
+        const qsizetype coex = lines.indexOf(u"9153\\"_s) + 1;
+        QCOMPARE(lines.mid(coex, 7),
+                 QStringList({u"2142\\1\\1\\87654321\\\\Інститут\\"_s,
+                              u"9036\\1\\01.05\\06.05\\91\\Перший"_s,
+                              u"9036\\2\\07.05\\12.05\\28\\Другий"_s, u"5634\\"_s,
+                              u"5616\\12.34.56"_s, u"5616\\65.43.21"_s, u"6111\\"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(FileLinesTest)
+#include "filelines_test.moc"
