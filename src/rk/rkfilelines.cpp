@@ -2,6 +2,8 @@
 
 #include "rk/rkcodelists.h"
 
+#include "cardfile/piece.h"
+
 using namespace Qt::StringLiterals;
 
 // Catalogue rows name only the columns they use; the others keep their defaults.
@@ -11,10 +13,9 @@ namespace {
 
 using Source = RkLineRule::Source;
 using When = RkLineRule::When;
-using Languages = RkCardSource::Languages;
-using Group = RkCardSource::Group;
+using Languages = RkCardData::Languages;
+using Group = RkCardData::Group;
 
-const QChar kSeparator = u'\\';
 const QString kBlankRubric = u"  .  .  "_s;
 
 QList<RkLineRule> buildRules()
@@ -26,7 +27,7 @@ QList<RkLineRule> buildRules()
         {u"5436"_s, Source::Fields, {u"ed5436"_s}},
         {u"5418"_s, Source::Fields, {u"ed5418N"_s, u"ed5418D"_s}},
         {u"5517"_s, Source::Fields, {u"ed5517"_s}, When::FirstNotEmpty},
-        {u"2457"_s, Source::ExecutorKind, {u"ed2457"_s}},
+        {u"2457"_s, Source::KindNumber, {u"lizv"_s, u"ed2457"_s}},
         {.code = u"2151"_s, .source = Source::Languages, .languages = Languages::ExecutorName},
         {u"2358"_s, Source::Fields, {u"ed2358"_s}, When::Always, executorTrim},
         {u"2655"_s, Source::Fields, {u"gorv"_s, u"mm2655"_s}, When::Always, executorTrim},
@@ -76,10 +77,10 @@ QString codedLine(const QString &code, const QStringList &values)
 {
     QStringList parts{code};
     parts.append(values);
-    return parts.join(kSeparator);
+    return parts.join(cardfile::kSeparator);
 }
 
-void appendFieldLine(const RkLineRule &rule, const RkCardSource &card, QStringList &lines)
+void appendFieldLine(const RkLineRule &rule, const RkCardData &card, QStringList &lines)
 {
     QStringList values;
     for (const QString &control : rule.values) {
@@ -91,7 +92,7 @@ void appendFieldLine(const RkLineRule &rule, const RkCardSource &card, QStringLi
     lines.append(codedLine(rule.code, values));
 }
 
-void appendRule(const RkLineRule &rule, const RkCardSource &card, QStringList &lines)
+void appendRule(const RkLineRule &rule, const RkCardData &card, QStringList &lines)
 {
     switch (rule.source) {
     case Source::Literal:
@@ -100,22 +101,22 @@ void appendRule(const RkLineRule &rule, const RkCardSource &card, QStringList &l
     case Source::Fields:
         appendFieldLine(rule, card, lines);
         break;
-    case Source::ExecutorKind: {
-        QStringList values{QString::number(card.executorKindNumber())};
-        for (const QString &control : rule.values)
+    case Source::KindNumber: {
+        QStringList values{
+            QString::number(personkind::kindNumber(card.fieldText(rule.values.first())))};
+        for (const QString &control : rule.values.mid(1))
             values.append(card.fieldText(control));
         lines.append(codedLine(rule.code, values));
         break;
     }
-    case Source::Languages: {
-        const QStringList texts = card.languageTexts(rule.languages);
-        for (int language = 1; language <= 3; ++language)
-            lines.append(
-                codedLine(rule.code, {QString::number(language), texts.value(language - 1)}));
+    case Source::Languages:
+        for (int language = 0; language < 3; ++language) {
+            lines.append(codedLine(rule.code, {QString::number(language + 1),
+                                               card.languageText(rule.languages, language)}));
+        }
         break;
-    }
     case Source::Group:
-        for (const QString &entry : card.groupLines(rule.group))
+        for (const QString &entry : card.groupFileLines(rule.group))
             lines.append(codedLine(rule.code, {entry}));
         break;
     case Source::Finance:
@@ -161,7 +162,7 @@ const QList<RkLineRule> &rkLineRules()
     return rules;
 }
 
-QStringList rkCardLines(const RkCardSource &card)
+QStringList rkCardLines(const RkCardData &card)
 {
     QStringList lines;
     for (const RkLineRule &rule : rkLineRules())

@@ -1,48 +1,11 @@
 #include "rk/rkcatalogue.h"
 #include "rk/rkfilelines.h"
+#include "rk/support/plaincard.h"
 #include "rk/support/rkfiles.h"
 
-#include <QHash>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// A card held in plain values, starting from the catalogue's initial texts.
-class PlainCard : public RkCardSource
-{
-public:
-    PlainCard()
-    {
-        for (const PageSpec &page : rkPages()) {
-            for (const FieldSpec &field : page.fields) {
-                if (field.kind != FieldKind::RadioGroup && !field.name.isEmpty())
-                    fields.insert(field.name, field.text);
-            }
-        }
-        kindNumber = 1;
-    }
-
-    QString fieldText(const QString &control) const override
-    {
-        Q_ASSERT_X(fields.contains(control), "fieldText", qPrintable(control));
-        return fields.value(control);
-    }
-    QStringList languageTexts(Languages which) const override
-    {
-        return languages.value(int(which), {u""_s, u""_s, u""_s});
-    }
-    QStringList groupLines(Group which) const override { return groups.value(int(which)); }
-    int executorKindNumber() const override { return kindNumber; }
-
-    QHash<QString, QString> fields;
-    QHash<int, QStringList> languages;
-    QHash<int, QStringList> groups;
-    int kindNumber = 0;
-};
-
-} // namespace
 
 class FileLinesTest : public QObject
 {
@@ -113,15 +76,20 @@ private slots:
     void groupsLanguagesAndRubricsInTheirPlaces()
     {
         PlainCard card;
-        card.kindNumber = 2;
+        card.fields[u"lizv"_s] = u"Фізична особа"_s;
         card.fields[u"ed2457"_s] = u"1234567890"_s;
-        card.languages[int(RkCardSource::Languages::Title)] = {u"Назва"_s, u"Название"_s,
-                                                               u"Title"_s};
-        card.groups[int(RkCardSource::Group::Customers)] = {u"1\\1\\12345678\\Львів\\ЗАТ\\вул"_s,
-                                                            u"2\\2\\1234567890\\\\Особа\\"_s};
-        card.groups[int(RkCardSource::Group::Coexecutors)] = {u"1\\1\\87654321\\\\Інститут\\"_s};
-        card.groups[int(RkCardSource::Group::Stages)] = {u"1\\01.05\\06.05\\91\\Перший"_s,
-                                                         u"2\\07.05\\12.05\\28\\Другий"_s};
+        card.languages[int(RkCardData::Languages::Title)] = {u"Назва"_s, u"Название"_s, u"Title"_s};
+        using Group = RkCardData::Group;
+        card.storeEntry(Group::Customers, 1, u"1\\Юридична особа\\12345678\\Львів\\ЗАТ\\вул"_s,
+                        u"1\\1\\12345678\\Львів\\ЗАТ\\вул"_s);
+        card.storeEntry(Group::Customers, 2, u"2\\Фізична особа\\1234567890\\\\Особа\\"_s,
+                        u"2\\2\\1234567890\\\\Особа\\"_s);
+        card.storeEntry(Group::Coexecutors, 1, u"1\\Юридична особа\\87654321\\\\Інститут\\"_s,
+                        u"1\\1\\87654321\\\\Інститут\\"_s);
+        card.storeEntry(Group::Stages, 1, u"1\\01.05\\06.05\\91\\Перший"_s,
+                        u"1\\01.05\\06.05\\91\\Перший"_s);
+        card.storeEntry(Group::Stages, 2, u"2\\07.05\\12.05\\28\\Другий"_s,
+                        u"2\\07.05\\12.05\\28\\Другий"_s);
         card.fields[u"ed56162"_s] = u"12.34.56"_s;
         card.fields[u"ed56165"_s] = u"65.43.21"_s;
         card.fields[u"ed56166"_s] = u"  .  .  "_s;
