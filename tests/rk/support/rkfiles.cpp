@@ -4,13 +4,18 @@
 
 using namespace Qt::StringLiterals;
 
-QByteArray cardBytes(const QStringList &lines)
+QByteArray lineBytes(const QStringList &lines)
 {
     QStringEncoder encoder("windows-1251");
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += encoder.encode(line) + "\r\n";
-    return bytes + "\r\n";
+    return bytes;
+}
+
+QByteArray cardBytes(const QStringList &lines)
+{
+    return lineBytes(lines) + "\r\n";
 }
 
 QStringList newCardLines()
