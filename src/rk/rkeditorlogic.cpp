@@ -93,6 +93,11 @@ void RkEditorLogic::languageChosen(const QString &selector)
 
 void RkEditorLogic::clearCard()
 {
+    // The texts go first: turning a selector back to Ukrainian shows its text.
+    for (GroupState &group : m_groups)
+        group.entries.clear();
+    for (languagecheck::Texts &texts : m_languages)
+        texts = {};
     for (const PageSpec &page : rkPages()) {
         for (const FieldSpec &field : page.fields) {
             switch (field.kind) {
@@ -113,10 +118,6 @@ void RkEditorLogic::clearCard()
             }
         }
     }
-    for (GroupState &group : m_groups)
-        group.entries.clear();
-    for (languagecheck::Texts &texts : m_languages)
-        texts = {};
 }
 
 QString RkEditorLogic::fieldText(const QString &control) const
