@@ -22,6 +22,7 @@ void typeCustomer(RkWindow &rk, int number, const QString &code, const QString &
     }
     rk.erase(u"ed2458"_s);
     rk.enter(u"ed2458"_s, code);
+    rk.erase(u"gorz"_s);
     rk.enter(u"gorz"_s, u"Місто "_s + QString::number(number));
     rk.erase(u"mm2152"_s);
     rk.enter(u"mm2152"_s, name);
