@@ -50,6 +50,7 @@ private slots:
     void deletingTheMiddleCustomerRenumbersBothForms()
     {
         RkWindow rk;
+        rk.fillRequiredCodes();
         typeCustomer(rk, 1, u"11111111"_s, u"Перший"_s);
         typeCustomer(rk, 2, u"22222222"_s, u"Другий"_s);
         typeCustomer(rk, 3, u"3333333333"_s, u"Третій"_s, true);
@@ -81,6 +82,7 @@ private slots:
     void deletingTheOnlyCustomer()
     {
         RkWindow rk;
+        rk.fillRequiredCodes();
         typeCustomer(rk, 1, u"11111111"_s, u"Єдиний"_s);
         rk.erase(u"Edit1"_s);
         rk.enter(u"Edit1"_s, u"1"_s);
@@ -95,6 +97,7 @@ private slots:
     void deletingTheSecondOfThreeStages()
     {
         RkWindow rk;
+        rk.fillRequiredCodes();
         typeStage(rk, 1, u"Перший"_s);
         typeStage(rk, 2, u"Другий"_s);
         typeStage(rk, 3, u"Третій"_s);
@@ -112,6 +115,7 @@ private slots:
     void stepButtonsAndLimits()
     {
         RkWindow rk;
+        rk.fillRequiredCodes();
         for (int number = 1; number <= 5; ++number)
             typeCustomer(rk, number, u"1234567"_s + QString::number(number), u"Замовник"_s);
         rk.click(u"BitBtn7"_s);
@@ -143,6 +147,7 @@ private slots:
     void enteringTheCoexecutorPageStartsAtItsNumber()
     {
         RkWindow rk;
+        rk.fillRequiredCodes();
         rk.click(u"BitBtn3"_s);
         rk.click(u"BitBtn3"_s);
         rk.click(u"BitBtn3"_s);

@@ -55,6 +55,21 @@ QString RkWindow::focused() const
     return widget ? widget->objectName() : QString();
 }
 
+void RkWindow::fill(const QString &name, const QString &text)
+{
+    setTextOf(control(name), text);
+}
+
+void RkWindow::fillRequiredCodes()
+{
+    fill(QStringLiteral("ed7146"), QStringLiteral("07"));
+    fill(QStringLiteral("ed7191"), QStringLiteral("39"));
+    fill(QStringLiteral("ed9036v"), QStringLiteral("91"));
+    fill(QStringLiteral("fin"), QStringLiteral("7713"));
+    fill(QStringLiteral("ed1"), QStringLiteral("дол."));
+    fill(QStringLiteral("ed2"), QStringLiteral("дол."));
+}
+
 void RkWindow::focus(const QString &name)
 {
     control(name)->setFocus(Qt::OtherFocusReason);
@@ -64,7 +79,16 @@ void RkWindow::focus(const QString &name)
 void RkWindow::type(const QString &name, const QString &keys)
 {
     focus(name);
-    QTest::keyClicks(QApplication::focusWidget(), keys);
+    QWidget *widget = QApplication::focusWidget();
+    for (const QChar key : keys) {
+        if (key.unicode() < 0x80) {
+            QTest::keyClick(widget, char(key.unicode()));
+        } else {
+            // Letters beyond ASCII arrive as text on a key of their own.
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
+        }
+    }
 }
 
 void RkWindow::erase(const QString &name)
@@ -106,6 +130,8 @@ QByteArray RkWindow::save()
     QFile::remove(file);
     m_dialogs.queueSaveName(file);
     click(QStringLiteral("BitBtn1")); // "Кінець введення" releases saving
+    if (!action(QStringLiteral("N6"))->isEnabled())
+        qWarning("saving stays locked: %s", qPrintable(messages().join(u'|')));
     trigger(QStringLiteral("N6"));
     QFile saved(file);
     if (!saved.open(QIODevice::ReadOnly))

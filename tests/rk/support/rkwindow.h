@@ -30,6 +30,12 @@ public:
     // Name of the control with the focus.
     QString focused() const;
 
+    // Puts a text into a control as the program does (no typing, no checks).
+    void fill(const QString &name, const QString &text);
+    // Fills the fields whose empty text is refused, so that the cursor can
+    // pass them.
+    void fillRequiredCodes();
+
     void focus(const QString &name);
     // Focuses the control and types `keys` into it.
     void type(const QString &name, const QString &keys);
