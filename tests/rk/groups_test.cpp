@@ -35,7 +35,7 @@ void typeStage(RkWindow &rk, int number, const QString &name)
     rk.erase(u"ed9036p"_s);
     rk.enter(u"ed9036p"_s, u"0"_s + QString::number(number) + u"05"_s);
     rk.erase(u"ed9036z"_s);
-    rk.enter(u"ed9036z"_s, u"1"_s + QString::number(number) + u"05"_s);
+    rk.enter(u"ed9036z"_s, u"0"_s + QString::number(number) + u"06"_s);
     rk.erase(u"ed9036v"_s);
     rk.enter(u"ed9036v"_s, u"91"_s);
     rk.erase(u"mm9036"_s);
@@ -109,8 +109,8 @@ private slots:
         rk.erase(u"ed9036n"_s);
         rk.tab();
         const QByteArray saved = rk.save();
-        QVERIFY2(saved.contains(lineBytes({u"9153\\"_s, u"9036\\1\\01.05\\11.05\\91\\Перший"_s,
-                                          u"9036\\2\\03.05\\13.05\\91\\Третій"_s, u"5634\\"_s})),
+        QVERIFY2(saved.contains(lineBytes({u"9153\\"_s, u"9036\\1\\01.05\\01.06\\91\\Перший"_s,
+                                          u"9036\\2\\03.05\\03.06\\91\\Третій"_s, u"5634\\"_s})),
                  saved.constData());
         QCOMPARE(rk.text(u"ed9036n"_s), u"2"_s);
     }
