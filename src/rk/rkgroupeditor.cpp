@@ -34,6 +34,10 @@ void RkEditorLogic::leaveGroupField(const QString &control)
         if (spec.numberBox == control) {
             leaveNumberBox(spec.group);
         } else if (spec.storingFields.contains(control)) {
+            // Leaving the co-executor's code without its number has asked
+            // for the number already.
+            if (control == u"cpk"_s && m_controls.text(spec.numberBox).trimmed().isEmpty())
+                return;
             const bool stored = store(spec.group);
             if (control == u"cpa"_s) {
                 m_controls.focus(spec.nextButton);
@@ -47,11 +51,11 @@ void RkEditorLogic::leaveGroupField(const QString &control)
 
 std::optional<int> RkEditorLogic::numberIn(const QString &numberBox)
 {
-    const QString text = m_controls.text(numberBox);
-    const std::optional<int> number = cardfile::wholeNumber(text.trimmed());
+    const QString text = m_controls.text(numberBox).trimmed();
+    const std::optional<int> number = cardfile::wholeNumber(text);
     if (!number) {
-        const RkGroupSpec &spec = *rkGroupOf(numberBox);
-        dialogs().inform(cardfile::notWholeNumberMessage(spec.fileCode, text));
+        dialogs().inform(text.isEmpty() ? personkind::numberMissing
+                                        : u"Порядковий номер «%1» не є цілим числом."_s.arg(text));
     }
     return number;
 }

@@ -76,9 +76,9 @@ private slots:
         QCOMPARE(rk.focused(), u"Edit1"_s);
 
         const QByteArray saved = rk.save();
-        QVERIFY(saved.contains(lineBytes({u"1332\\"_s, u"2458\\1\\1\\11111111\\Місто 1\\Перший\\"_s,
-                                          u"2458\\2\\2\\3333333333\\Місто 3\\Третій\\"_s,
-                                          u"7713\\тис.грн.\\"_s})));
+        QVERIFY(saved.contains(
+            lineBytes({u"1332\\"_s, u"2458\\1\\1\\11111111\\Місто 1\\Перший\\"_s,
+                       u"2458\\2\\2\\3333333333\\Місто 3\\Третій\\"_s, u"7713\\тис.грн.\\"_s})));
     }
 
     void deletingTheOnlyCustomer()
@@ -110,7 +110,7 @@ private slots:
         rk.tab();
         const QByteArray saved = rk.save();
         QVERIFY2(saved.contains(lineBytes({u"9153\\"_s, u"9036\\1\\01.05\\01.06\\91\\Перший"_s,
-                                          u"9036\\2\\03.05\\03.06\\91\\Третій"_s, u"5634\\"_s})),
+                                           u"9036\\2\\03.05\\03.06\\91\\Третій"_s, u"5634\\"_s})),
                  saved.constData());
         QCOMPARE(rk.text(u"ed9036n"_s), u"2"_s);
     }

@@ -52,7 +52,8 @@ private slots:
         QCOMPARE(rk.text(u"cpn"_s), u"20"_s);
         QCOMPARE(rk.text(u"ed9036n"_s), u"15"_s);
         QCOMPARE(rk.window()->logic().currentNumber(Group::Stages), 15);
-        QCOMPARE(rk.text(u"mm2151"_s), u"Інститут фізики напівпровідників імені В. Є. Лашкарьова"_s);
+        QCOMPARE(rk.text(u"mm2151"_s),
+                 u"Інститут фізики напівпровідників імені В. Є. Лашкарьова"_s);
         QCOMPARE(rk.text(u"DREG"_s), u"20.03.2005"_s);
         QCOMPARE(rk.save(), full);
     }
@@ -60,21 +61,34 @@ private slots:
     void olderLayoutsAndOverflow()
     {
         RkWindow rk;
-        rk.open(cardBytes({u"5013\\01"_s, u"5256\\5"_s, u"2754\\Харків"_s, u"2655\\вул. Сумська, 2"_s,
-                           u"2458\\1\\12345678"_s, u"2152\\ТОВ «Замовник»"_s,
-                           u"2656\\Полтава\\вул. Соборна, 3"_s, u"7705\\дол.\\1"_s,
-                           u"7713\\тис.грн.\\2"_s, u"7706\\євро\\3"_s, u"7704\\DM\\4"_s,
+        rk.open(cardBytes({u"5013\\01"_s,
+                           u"5256\\5"_s,
+                           u"2754\\Харків"_s,
+                           u"2655\\вул. Сумська, 2"_s,
+                           u"2458\\1\\12345678"_s,
+                           u"2152\\ТОВ «Замовник»"_s,
+                           u"2656\\Полтава\\вул. Соборна, 3"_s,
+                           u"7705\\дол.\\1"_s,
+                           u"7713\\тис.грн.\\2"_s,
+                           u"7706\\євро\\3"_s,
+                           u"7704\\DM\\4"_s,
                            u"2142\\1\\87654321\\Суми\\Співвиконавець\\вул. Липова, 4"_s,
-                           u"5616\\01.01.01"_s, u"5616\\02.02.02"_s, u"5616\\03.03.03"_s,
-                           u"5616\\04.04.04"_s, u"5616\\05.05.05"_s, u"5616\\06.06.06"_s,
-                           u"5616\\07.07.07"_s, u"6120\\Петренко П.П."_s}));
+                           u"5616\\01.01.01"_s,
+                           u"5616\\02.02.02"_s,
+                           u"5616\\03.03.03"_s,
+                           u"5616\\04.04.04"_s,
+                           u"5616\\05.05.05"_s,
+                           u"5616\\06.06.06"_s,
+                           u"5616\\07.07.07"_s,
+                           u"6120\\Петренко П.П."_s}));
         QCOMPARE(rk.messages(), QStringList());
         QCOMPARE(rk.text(u"gorv"_s), u"Харків"_s);
         QCOMPARE(rk.text(u"mm2655"_s), u"вул. Сумська, 2"_s);
         QCOMPARE(rk.text(u"ed6120"_s), u"Петренко П.П."_s);
         QCOMPARE(rk.text(u"ed56166"_s), u"06.06.06"_s);
         const QByteArray saved = rk.save();
-        QVERIFY2(saved.contains(lineBytes({u"2655\\Харків\\вул. Сумська, 2"_s})), saved.constData());
+        QVERIFY2(saved.contains(lineBytes({u"2655\\Харків\\вул. Сумська, 2"_s})),
+                 saved.constData());
         QVERIFY(saved.contains(lineBytes({
             u"1332\\"_s,
             u"2458\\1\\1\\12345678\\Полтава\\ТОВ «Замовник»\\вул. Соборна, 3"_s,
@@ -83,9 +97,9 @@ private slots:
             u"7706\\євро\\3"_s,
             u"7353\\  .  "_s,
         })));
-        QVERIFY(saved.contains(lineBytes({u"9153\\"_s,
-                                          u"2142\\1\\\\87654321\\Суми\\Співвиконавець\\вул. Липова, 4"_s,
-                                          u"5634\\"_s, u"5616\\01.01.01"_s})));
+        QVERIFY(saved.contains(
+            lineBytes({u"9153\\"_s, u"2142\\1\\\\87654321\\Суми\\Співвиконавець\\вул. Липова, 4"_s,
+                       u"5634\\"_s, u"5616\\01.01.01"_s})));
         QVERIFY(saved.contains(lineBytes({u"5616\\06.06.06"_s, u"6111\\"_s})));
         QVERIFY(saved.contains(lineBytes({u"6120\\1\\Петренко П.П."_s, u"6120\\2\\"_s})));
     }
@@ -93,8 +107,8 @@ private slots:
     void readingStopsOnANumberThatIsNotANumber()
     {
         RkWindow rk;
-        rk.open(cardBytes({u"5013\\01"_s, u"5256\\4"_s, u"2458\\А\\1\\12345678\\\\Назва\\"_s,
-                           u"7146\\07"_s}));
+        rk.open(cardBytes(
+            {u"5013\\01"_s, u"5256\\4"_s, u"2458\\А\\1\\12345678\\\\Назва\\"_s, u"7146\\07"_s}));
         QCOMPARE(rk.messages().size(), 1);
         QVERIFY(rk.messages().first().contains(u"2458"_s));
         QVERIFY(rk.messages().first().contains(u"А"_s));
@@ -116,7 +130,8 @@ private slots:
         QCOMPARE(rk.messages(), QStringList());
         // Opening cleared the card first.
         QCOMPARE(rk.text(u"ed5256"_s), QString());
-        QCOMPARE(rk.text(u"DREG"_s), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(rk.text(u"DREG"_s),
+                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     }
 
     void aFailedSaveKeepsTheOldFileAndTheFlag()
