@@ -1,0 +1,214 @@
+#include "cardfile/cardreader.h"
+
+#include "cardfile/codepagetable.h"
+#include "cardfile/fileerror.h"
+#include "cardfile/piece.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <limits>
+
+namespace cardfile {
+namespace {
+
+// A continuation ends at a line whose first "\" is its fifth character.
+bool isCodedLine(QStringView line)
+{
+    constexpr qsizetype separatorAt = 4;
+    return line.size() > separatorAt && line[separatorAt] == kSeparator &&
+           !line.first(separatorAt).contains(kSeparator);
+}
+
+bool listed(const QStringList &codes, QStringView code)
+{
+    if (code.isEmpty())
+        return false;
+    for (const QString &listedCode : codes)
+        if (listedCode == code)
+            return true;
+    return false;
+}
+
+QStringView codeOf(QStringView line, bool trimCode)
+{
+    const QStringView code = pieceView(line, 1);
+    return trimCode ? trimmedView(code) : code;
+}
+
+void appendBlanks(QString &text, qsizetype count)
+{
+    for (; count > 0; --count)
+        text.append(u' ');
+}
+
+// The loop shared by every card and every source of bytes.
+FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandler &handler)
+{
+    const auto isMultiLine = [&format](QStringView code) {
+        return listed(format.multiLineCodes, code);
+    };
+
+    QStringView lineCode;    // code of the line in hand
+    QStringView currentLine; // the line in hand
+    int currentNumber = 0;
+    CardLine pass;
+    // A multi-line field's first line may be in hand as the look-ahead when the
+    // file ends; it is still joined (an empty field) rather than dropped.
+    while (!lines.atEnd() || isMultiLine(lineCode)) {
+        pass.multiCode.clear();
+        pass.joinedText.clear();
+        pass.multiLineNumber = 0;
+
+        if (!isMultiLine(lineCode)) {
+            currentLine = lines.next();
+            currentNumber = lines.lineNumber();
+            lineCode = codeOf(currentLine, format.trimCode);
+        }
+        if (isMultiLine(lineCode)) {
+            pass.multiCode = lineCode.toString();
+            pass.multiLineNumber = currentNumber;
+            std::optional<QStringView> stopLine;
+            pass.joinedText = joinContinuation(currentLine, lines, stopLine);
+            if (stopLine) {
+                // Its code is its first four characters, as they stand.
+                currentLine = *stopLine;
+                currentNumber = lines.lineNumber();
+                lineCode = pieceView(currentLine, 1);
+            } else {
+                currentLine = {};
+                currentNumber = 0;
+                lineCode = {};
+            }
+        }
+
+        if (isMultiLine(lineCode)) {
+            // Look-ahead that starts the next multi-line field: the next pass
+            // joins it and hands it over whole, whatever its piece 2 holds.
+            pass.code.clear();
+        } else if (pieceView(currentLine, 2).isEmpty() && !listed(format.exemptCodes, lineCode)) {
+            lineCode = {};
+            pass.code.clear();
+        } else {
+            pass.code = lineCode.toString();
+        }
+        pass.line = currentLine.toString();
+        pass.lineNumber = currentNumber;
+
+        const QString stop = handler(pass);
+        if (!stop.isEmpty())
+            return FileResult::failure(stop);
+    }
+    return FileResult::success();
+}
+
+} // namespace
+
+CardLines::CardLines(QString text) : m_text(std::move(text)) {}
+
+QStringView CardLines::next()
+{
+    if (atEnd())
+        return {};
+    const QStringView text(m_text);
+    qsizetype end = text.indexOf(u'\n', m_position);
+    if (end < 0)
+        end = text.size();
+    const QStringView line = text.sliced(m_position, end - m_position);
+    m_position = end + 1;
+    ++m_lineNumber;
+    return trimmedView(line);
+}
+
+QString joinContinuation(QStringView firstLine, CardLines &lines,
+                         std::optional<QStringView> &stopLine)
+{
+    QString text = firstLine.toString();
+    qsizetype pendingBlanks = 0; // empty lines not yet known to be inside the field
+    while (!lines.atEnd()) {
+        const QStringView line = lines.next();
+        if (isCodedLine(line)) {
+            appendBlanks(text, pendingBlanks);
+            stopLine = line;
+            return text;
+        }
+        if (line.isEmpty()) {
+            ++pendingBlanks;
+            continue;
+        }
+        appendBlanks(text, pendingBlanks + 1);
+        text.append(line);
+        pendingBlanks = 0;
+    }
+    stopLine.reset();
+    return text;
+}
+
+FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
+                         const LineHandler &handler)
+{
+    CardLines lines(codepage::table::decode(bytes));
+    return readLines(lines, format, handler);
+}
+
+FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int systemError = errno;
+        return FileResult::failure(
+            QStringLiteral("Не вдалося відкрити файл «%1»: %2.")
+                .arg(displayPath(path),
+                     fileFailureReason(path, FileAccess::Read, systemError, file.errorString())));
+    }
+    errno = 0;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        const int systemError = errno;
+        return FileResult::failure(
+            QStringLiteral("Не вдалося прочитати файл «%1»: %2.")
+                .arg(displayPath(path),
+                     fileFailureReason(path, FileAccess::Read, systemError, file.errorString())));
+    }
+    file.close();
+    return readCardBytes(bytes, format, handler);
+}
+
+std::optional<int> wholeNumber(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u' ')
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) {
+        negative = text[at] == u'-';
+        ++at;
+    }
+    if (at == text.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; at < text.size(); ++at) {
+        const char16_t c = text[at].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(value);
+}
+
+QString notWholeNumberMessage(QStringView code, QStringView value)
+{
+    return QStringLiteral("Картку прочитано не до кінця: у рядку з кодом %1 стоїть «%2» там, де "
+                          "має бути ціле число. Те, що прочитано до цього рядка, залишилося "
+                          "в картці.")
+        .arg(code.toString(), value.toString());
+}
+
+} // namespace cardfile

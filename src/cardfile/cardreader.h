@@ -1,0 +1,104 @@
+#pragma once
+
+#include "cardfile/fileresult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+// Reading a card file: one loop for every card, parameterised by the card's
+// CardFormat and its line handler.
+namespace cardfile {
+
+// What tells one card's files from another's for the reading loop.
+struct CardFormat
+{
+    // Codes whose value may go on over the following physical lines
+    // (RK: 2151, 2152, 9027, 9126, 9153, 9036; OKD: 9045, 9118).
+    QStringList multiLineCodes;
+    // Codes whose line is applied even when its piece 2 is empty
+    // (RK: 2394; OK: 2394, 2395; OKD: none).
+    QStringList exemptCodes;
+    // Whether the code (piece 1 of a line read as a new line) has its blanks
+    // removed before it is compared. OKD compares it as it stands.
+    bool trimCode = true;
+};
+
+// One pass of the reading loop, as the card's line handler receives it.
+// The physical lines of the file are trimmed before they are used.
+struct CardLine
+{
+    // Code of the line in hand. Empty when the line is to be ignored: its
+    // piece 2 is empty (and the code is not exempt), there is no line (the
+    // file ended inside a multi-line field), or the line starts a multi-line
+    // field, which the next pass hands over whole as `multiCode`.
+    QString code;
+    // The line in hand (currentLine), trimmed.
+    QString line;
+    // Number of that line in the file, counted from 1 (0 when there is none).
+    int lineNumber = 0;
+    // Code of the multi-line field joined in this pass, or empty.
+    QString multiCode;
+    // The field's lines joined with one blank between them, starting with its
+    // code and separator: "9126\first second".
+    QString joinedText;
+    // Number of the field's first line in the file (0 when none was joined).
+    int multiLineNumber = 0;
+};
+
+// The card's line handler, called once per pass. The joined field stands
+// before the line in hand in the file, so a handler that cares about order
+// applies `multiCode` first and `code` second. Codes without a rule are
+// ignored. It returns an empty string to let the reading go on, or a message
+// for the clerk that stops it (see notWholeNumberMessage()); what was applied
+// before stays applied.
+using LineHandler = std::function<QString(const CardLine &)>;
+
+// The physical lines of a decoded card text, handed out one at a time and
+// trimmed. A line ends at LF; the CR of CR LF goes with the trimming.
+class CardLines
+{
+public:
+    explicit CardLines(QString text);
+
+    bool atEnd() const { return m_position >= m_text.size(); }
+    // The next line, trimmed; a view into the text this object holds.
+    QStringView next();
+    // Number of the line next() last returned, counted from 1.
+    int lineNumber() const { return m_lineNumber; }
+
+private:
+    QString m_text;
+    qsizetype m_position = 0;
+    int m_lineNumber = 0;
+};
+
+// Joins the continuation lines of a multi-line field. The text starts as
+// `firstLine`; every following line is trimmed and appended after one blank,
+// until a line whose first "\" is its fifth character (a four-character code
+// and the separator). That line is returned in `stopLine`. When the file ends
+// first, `stopLine` is empty and the text is what was joined; empty lines
+// just before the end of the file (the file's closing empty line) add nothing.
+QString joinContinuation(QStringView firstLine, CardLines &lines,
+                         std::optional<QStringView> &stopLine);
+
+// Reads the card file at `path` (code page 1251) and hands its lines to
+// `handler`. Fails with a message naming the file and the reason when it
+// cannot be opened or read, or with the handler's message when it stops.
+FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler);
+// The same loop over the bytes of a card file held in memory.
+FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
+                         const LineHandler &handler);
+
+// The whole number `text` holds: leading blanks, an optional sign and decimal
+// digits, nothing after them, within the range of int. Else nothing.
+std::optional<int> wholeNumber(QStringView text);
+// Message that stops the reading on a piece that must be a whole number and
+// is not: names the field code and the value found.
+QString notWholeNumberMessage(QStringView code, QStringView value);
+
+} // namespace cardfile

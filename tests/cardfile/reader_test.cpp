@@ -1,0 +1,191 @@
+#include "cardfile/cardreader.h"
+#include "cardfile/support/cardtext.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cardfile;
+using cardtest::AppliedLine;
+using cardtest::cardBytes;
+using cardtest::Recorder;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QList<AppliedLine> applied(const QString &text, const CardFormat &format)
+{
+    Recorder recorder;
+    const FileResult result = readCardBytes(cardBytes(text), format, recorder.handler());
+    if (!result.ok)
+        qWarning() << result.error;
+    return recorder.applied;
+}
+
+} // namespace
+
+class ReaderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesWithAndWithoutValues()
+    {
+        const QList<AppliedLine> lines = applied(u"5013\\01\n5418\\12\\01.02.03\n5418\\12\n5418\\\n"
+                                                 u"   5256\\5  \n\t5517\\ \n\n"_s,
+                                                 cardtest::rkFormat());
+        // "5418\" has nothing after the separator and is ignored as a whole;
+        // "5517\ " is trimmed to the same. The closing empty line adds nothing.
+        const QList<AppliedLine> expected{{"5013", "5013\\01"},
+                                          {"5418", "5418\\12\\01.02.03"},
+                                          {"5418", "5418\\12"},
+                                          {"5256", "5256\\5"}};
+        QCOMPARE(lines, expected);
+    }
+
+    void bareLineFeedsAndCrLfAreAlike()
+    {
+        const QByteArray lf = "5256\\5\n9126\\a\nb\n6140\\x\n\n";
+        QByteArray crlf = lf;
+        crlf.replace("\n", "\r\n");
+        Recorder first;
+        Recorder second;
+        QVERIFY(readCardBytes(lf, cardtest::rkFormat(), first.handler()).ok);
+        QVERIFY(readCardBytes(crlf, cardtest::rkFormat(), second.handler()).ok);
+        QCOMPARE(first.applied, second.applied);
+        QCOMPARE(first.applied.at(1), (AppliedLine{"9126", "9126\\a b"}));
+    }
+
+    void continuationLinesJoinWithOneBlank()
+    {
+        const QList<AppliedLine> lines =
+            applied(u"9027\\1\\Назва\n  роботи  \n9126\\перше\nдруге\n\nтретє\n"
+                    u"abcd\\не продовження\n9153\\опис\nreg\\0123U\\01.02.03\n"_s,
+                    cardtest::rkFormat());
+        const QList<AppliedLine> expected{
+            {"9027", "9027\\1\\Назва роботи"},
+            // An empty line inside the field still gives its blank.
+            {"9126", "9126\\перше друге  третє"},
+            // Four characters and "\" end the field: the line is a coded line.
+            {"abcd", "abcd\\не продовження"},
+            // "reg\" has its separator at position 4: it goes on the field.
+            {"9153", "9153\\опис reg\\0123U\\01.02.03"}};
+        QCOMPARE(lines, expected);
+    }
+
+    void lookAheadLineIsAppliedInTheSamePass()
+    {
+        Recorder recorder;
+        QVERIFY(readCardBytes(cardBytes(u"9126\\a\nb\n6140\\x\n"_s), cardtest::rkFormat(),
+                              recorder.handler())
+                    .ok);
+        // One pass joins 9126 and hands over 6140, which stopped the joining.
+        QCOMPARE(recorder.passes, 1);
+        QCOMPARE(recorder.applied,
+                 (QList<AppliedLine>{{"9126", "9126\\a b"}, {"6140", "6140\\x"}}));
+    }
+
+    void fileEndingInsideMultiLineField()
+    {
+        // Cut off without the closing empty line, with it, and with a
+        // multi-line field's first line as the very last line.
+        QCOMPARE(applied(u"5256\\5\n9126\\a\nb"_s, cardtest::rkFormat()),
+                 (QList<AppliedLine>{{"5256", "5256\\5"}, {"9126", "9126\\a b"}}));
+        QCOMPARE(applied(u"9126\\a\nb\n\n"_s, cardtest::rkFormat()),
+                 (QList<AppliedLine>{{"9126", "9126\\a b"}}));
+        QCOMPARE(applied(u"9126\\a\n9153\\c"_s, cardtest::rkFormat()),
+                 (QList<AppliedLine>{{"9126", "9126\\a"}, {"9153", "9153\\c"}}));
+    }
+
+    void multiLineFieldWhoseFirstLineIsEmpty()
+    {
+        // A memo that starts with a line break keeps its text whether or not
+        // another multi-line field comes before it.
+        const QString memo = u"9126\\\nтекст\n6140\\x\n"_s;
+        QCOMPARE(applied(memo, cardtest::rkFormat()).first(),
+                 (AppliedLine{"9126", "9126\\ текст"}));
+        QCOMPARE(applied(u"9027\\1\\t\n"_s + memo, cardtest::rkFormat()).at(1),
+                 (AppliedLine{"9126", "9126\\ текст"}));
+    }
+
+    void exemptCodes()
+    {
+        const QString text = u"2394\\\\mail@example.org\n2395\\\\fax\n"_s;
+        QCOMPARE(applied(text, cardtest::rkFormat()),
+                 (QList<AppliedLine>{{"2394", "2394\\\\mail@example.org"}}));
+        QCOMPARE(applied(text, cardtest::okFormat()).size(), 2);
+        QCOMPARE(applied(text, cardtest::okdFormat()).size(), 0);
+    }
+
+    void okdComparesCodeAsItStands()
+    {
+        const QString text = u"5256 \\5\n 9045\\1\\Тема\nдисертації\n6174\\x\n"_s;
+        QCOMPARE(applied(text, cardtest::rkFormat()).first(), (AppliedLine{"5256", "5256 \\5"}));
+        QCOMPARE(applied(text, cardtest::okdFormat()),
+                 (QList<AppliedLine>{{"5256 ", "5256 \\5"},
+                                     {"9045", "9045\\1\\Тема дисертації"},
+                                     {"6174", "6174\\x"}}));
+    }
+
+    void handlerStopsTheReading()
+    {
+        Recorder recorder;
+        recorder.stopCode = "9118";
+        recorder.stopMessage = notWholeNumberMessage(u"9118", u"x");
+        const QString text = u"5013\\04\n9045\\1\\a\n9118\\x\\b\nc\n6140\\y\n"_s;
+        const FileResult result =
+            readCardBytes(cardBytes(text), cardtest::okdFormat(), recorder.handler());
+        QVERIFY(!result.ok);
+        QCOMPARE(result.error, recorder.stopMessage);
+        QVERIFY(result.error.contains(u"9118") && result.error.contains(u"«x»"));
+        // What came before stays applied; 6140, handed over in the pass that
+        // stopped, after the joined field, is not.
+        QCOMPARE(recorder.applied,
+                 (QList<AppliedLine>{{"5013", "5013\\04"}, {"9045", "9045\\1\\a"}}));
+    }
+
+    void wholeNumbers()
+    {
+        QCOMPARE(wholeNumber(u"3"), 3);
+        QCOMPARE(wholeNumber(u"  12"), 12);
+        QCOMPARE(wholeNumber(u"-7"), -7);
+        QCOMPARE(wholeNumber(u"+7"), 7);
+        QCOMPARE(wholeNumber(u"2147483647"), 2147483647);
+        QCOMPARE(wholeNumber(u"-2147483648"), std::numeric_limits<int>::min());
+        for (const char16_t *bad :
+             {u"", u" ", u"-", u"a", u"1a", u"12 ", u"1.5", u"2147483648", u"99999999999999999999"})
+            QVERIFY2(!wholeNumber(bad), qPrintable(QString::fromUtf16(bad)));
+    }
+
+    void readsFromFileAndReportsWhyNot()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("RK.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cardBytes(u"5013\\01\n9126\\Київ\n"_s));
+        file.close();
+
+        Recorder recorder;
+        QVERIFY(readCardFile(path, cardtest::rkFormat(), recorder.handler()).ok);
+        QCOMPARE(recorder.applied,
+                 (QList<AppliedLine>{{"5013", "5013\\01"}, {"9126", "9126\\Київ"}}));
+
+        const QString missing = dir.filePath("немає.txt");
+        FileResult result = readCardFile(missing, cardtest::rkFormat(), recorder.handler());
+        QVERIFY(!result.ok);
+        QCOMPARE(result.error,
+                 u"Не вдалося відкрити файл «%1»: такого файлу немає."_s.arg(missing));
+        result = readCardFile(dir.path(), cardtest::rkFormat(), recorder.handler());
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(u"це папка, а не файл"), qPrintable(result.error));
+        result =
+            readCardFile(dir.filePath("none/RK.txt"), cardtest::rkFormat(), recorder.handler());
+        QVERIFY2(result.error.contains(u"папки «%1» не існує"_s.arg(dir.filePath("none"))),
+                 qPrintable(result.error));
+    }
+};
+
+QTEST_GUILESS_MAIN(ReaderTest)
+#include "reader_test.moc"
