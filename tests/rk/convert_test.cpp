@@ -33,6 +33,10 @@ private:
     Run convert(const QStringList &arguments)
     {
         QProcess process;
+        // A runtime folder of its own, so that Qt has nothing to say about it.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
+        process.setProcessEnvironment(environment);
         process.start(m_program, QStringList{u"convert"_s} + arguments);
         if (!process.waitForFinished(60000))
             qFatal("the program did not finish");
