@@ -159,6 +159,16 @@ private slots:
         QCOMPARE(rk.messages(), QStringList(2, u"Зберегти зміни в картці?"_s));
         QCOMPARE(rk.dialogs().shown().first().caption, u"Реєстраційна карта"_s);
         QCOMPARE(rk.text(u"ed7020"_s), u"x"_s);
+
+        // "Вихід": Cancel keeps the window, No closes it unsaved.
+        rk.forgetMessages();
+        rk.dialogs().queueAnswer(Dialogs::Answer::Cancel);
+        rk.trigger(u"N10"_s);
+        QVERIFY(rk.window() && rk.window()->isVisible());
+        rk.dialogs().queueAnswer(Dialogs::Answer::No);
+        rk.trigger(u"N10"_s);
+        QTRY_VERIFY(!rk.window());
+        QCOMPARE(rk.messages(), QStringList(2, u"Зберегти зміни в картці?"_s));
     }
 };
 

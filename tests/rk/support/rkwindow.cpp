@@ -22,7 +22,7 @@ RkWindow::RkWindow()
 
 RkWindow::~RkWindow()
 {
-    delete m_window;
+    delete m_window.data();
 }
 
 QWidget *RkWindow::control(const QString &name) const

@@ -3,6 +3,7 @@
 #include "app/scripteddialogs.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -19,6 +20,7 @@ public:
     RkWindow();
     ~RkWindow();
 
+    // Null once the window has closed (it frees itself).
     TfrmRK1 *window() const { return m_window; }
     ScriptedDialogs &dialogs() { return m_dialogs; }
     QStringList messages() const { return m_dialogs.texts(); }
@@ -56,5 +58,5 @@ public:
 private:
     ScriptedDialogs m_dialogs;
     QTemporaryDir m_folder;
-    TfrmRK1 *m_window = nullptr;
+    QPointer<TfrmRK1> m_window;
 };
