@@ -8,6 +8,7 @@
 #include "app/dialogs.h"
 #include "app/focusguard.h"
 #include "app/maskedfield.h"
+#include "app/pagebuilder.h"
 #include "app/radiogroup.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <utility>
@@ -43,6 +45,8 @@ QColor colourOf(LabelColour colour, const QWidget *window)
 
 void paint(QLabel *label, const QColor &colour)
 {
+    if (label->palette().color(QPalette::WindowText) == colour)
+        return;
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -54,8 +58,14 @@ TfrmRK1::TfrmRK1(QWidget *parent)
     : TfrmTemplate(CardKind::RK, u"Реєстраційна карта"_s, QSize(632, 406), 38, parent),
       m_logic(*this)
 {
-    for (const PageSpec &page : rkPages())
-        addPage(page);
+    for (const PageSpec &page : rkPages()) {
+        CardPage *built = addPage(page);
+        m_named.insert(page.name, built);
+        for (QWidget *named : built->findChildren<QWidget *>()) {
+            if (!named->objectName().isEmpty())
+                m_named.insert(named->objectName(), named);
+        }
+    }
     // The line beneath the executor's code label is plain text.
     QLabel *second = label(u"Label57"_s);
     QFont plain = second->font();
@@ -143,14 +153,14 @@ void TfrmRK1::windowActivated()
 
 QWidget *TfrmRK1::widget(const QString &name) const
 {
-    QWidget *found = control(name);
+    QWidget *found = m_named.value(name);
     Q_ASSERT_X(found, "TfrmRK1", qPrintable(name));
     return found;
 }
 
 QLabel *TfrmRK1::label(const QString &name) const
 {
-    QLabel *found = control<QLabel>(name);
+    QLabel *found = qobject_cast<QLabel *>(m_named.value(name));
     Q_ASSERT_X(found, "TfrmRK1", qPrintable(name));
     return found;
 }
@@ -178,7 +188,10 @@ int TfrmRK1::itemIndex(const QString &radioGroup) const
 
 void TfrmRK1::setItemIndex(const QString &radioGroup, int index)
 {
-    static_cast<RadioGroup *>(widget(radioGroup))->setItemIndex(index);
+    // The rules show the chosen language's text themselves.
+    auto *group = static_cast<RadioGroup *>(widget(radioGroup));
+    const QSignalBlocker quiet(group);
+    group->setItemIndex(index);
 }
 
 void TfrmRK1::focus(const QString &control)
@@ -188,6 +201,10 @@ void TfrmRK1::focus(const QString &control)
 
 void TfrmRK1::showKindLook(const PartyKinds &party, PersonKind kind)
 {
+    const auto shown = m_looks.constFind(party.codeField);
+    if (shown != m_looks.cend() && *shown == kind)
+        return;
+    m_looks.insert(party.codeField, kind);
     const KindLook &look = party.look(kind);
     const QColor colour = colourOf(look.colour, this);
     QLabel *main = label(party.label);

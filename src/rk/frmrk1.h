@@ -5,6 +5,7 @@
 
 #include "app/frmtemplate.h"
 
+#include <QHash>
 #include <QStringList>
 
 class QLabel;
@@ -53,6 +54,12 @@ private:
     void connectRules();
     void windowActivated();
 
+    // Every named control and label, found once: the rules look them up by
+    // name all the time.
+    QHash<QString, QWidget *> m_named;
+    // The kind each party's code field was last given, so that the same
+    // look is not applied again.
+    QHash<QString, PersonKind> m_looks;
     RkEditorLogic m_logic;
     QString saveName;   // offered by "Записати як..."; "RK" until the first save
     QString openedName; // full path of the file last opened

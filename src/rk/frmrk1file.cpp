@@ -74,9 +74,7 @@ bool TfrmRK1::readCard(const QString &path)
         path, RkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
 
-    m_logic.showLanguage(RkCardData::Languages::Title, 0);
-    m_logic.showLanguage(RkCardData::Languages::ExecutorName, 0);
-    m_logic.showLanguage(RkCardData::Languages::HeadName, 0);
+    reader.finish();
     PageControl->setCurrentIndex(0);
     if (!read.ok)
         dialogs().inform(read.error);

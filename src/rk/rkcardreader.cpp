@@ -122,6 +122,13 @@ QString RkCardReader::apply(const cardfile::CardLine &pass)
     return {};
 }
 
+void RkCardReader::finish()
+{
+    m_card.showLanguage(Languages::Title, 0);
+    m_card.showLanguage(Languages::ExecutorName, 0);
+    m_card.showLanguage(Languages::HeadName, 0);
+}
+
 QString RkCardReader::applyOne(const QString &code, const QString &text)
 {
     const Handler handler = handlers().value(code);
@@ -163,7 +170,6 @@ QString RkCardReader::languageLine(const QString &code, const Pieces &line)
     const Languages which = languagesOf(code);
     if (*language.value >= 1 && *language.value <= 3)
         m_card.setLanguageText(which, *language.value - 1, line.at(3));
-    m_card.showLanguage(which, 0);
     return {};
 }
 
@@ -180,7 +186,6 @@ QString RkCardReader::headName(const QString &code, const Pieces &line)
         // Older files carry the Ukrainian name alone.
         m_card.setLanguageText(Languages::HeadName, 0, first);
     }
-    m_card.showLanguage(Languages::HeadName, 0);
     return {};
 }
 

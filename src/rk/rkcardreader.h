@@ -22,6 +22,11 @@ public:
     // in hand. Returns a message when the reading has to stop.
     QString apply(const cardfile::CardLine &pass);
 
+    // After the last line: the three-language fields show their Ukrainian
+    // texts (each language line would turn its selector back to Ukrainian;
+    // doing it once at the end leaves the same window).
+    void finish();
+
     // Lines read so far of the finance rows and of the rubric codes.
     int financeLinesRead() const { return m_financeLinesRead; }
     int rubricLinesRead() const { return m_rubricLinesRead; }

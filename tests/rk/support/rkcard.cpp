@@ -12,6 +12,7 @@ QString PlainCard::read(const QStringList &lines)
     const cardfile::FileResult result = cardfile::readCardBytes(
         cardBytes(lines), RkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
+    reader.finish();
     return result.ok ? QString() : result.error;
 }
 

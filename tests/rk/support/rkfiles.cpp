@@ -1,4 +1,4 @@
-#include "rk/support/rkfiles.h"
+#include "rkfiles.h" // also built into the benchmarks, which see only src/
 
 #include <QStringEncoder>
 
