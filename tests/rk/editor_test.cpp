@@ -5,6 +5,7 @@
 #include "app/radiogroup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QRadioButton>
@@ -57,6 +58,27 @@ private slots:
         rk.type(u"ed7020"_s, u"A"_s);
         QVERIFY(!save->isEnabled() && !print->isEnabled());
         QVERIFY(rk.window()->isModified());
+    }
+
+    void activationShowsTheFirstPageInUkrainian()
+    {
+        RkWindow rk;
+        auto *pages = rk.window()->findChild<QTabWidget *>(u"PageControl"_s);
+        rk.focus(u"ed2358"_s);
+        auto *indjz = static_cast<RadioGroup *>(rk.control(u"Indjz"_s));
+        QRadioButton *english = indjz->button(2);
+        QTest::mouseClick(english, Qt::LeftButton, {}, QPoint(6, english->height() / 2));
+        QCOMPARE(indjz->itemIndex(), 2);
+        QCOMPARE(pages->currentIndex(), 1);
+
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QApplication::setActiveWindow(rk.window());
+        QVERIFY(QTest::qWaitForWindowActive(rk.window()));
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(indjz->itemIndex(), 0);
     }
 
     void hintsAsWritten()

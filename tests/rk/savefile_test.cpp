@@ -2,6 +2,8 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
+#include "app/cardeditor.h"
+
 #include <QAction>
 #include <QDate>
 #include <QFile>
@@ -132,6 +134,18 @@ private slots:
         QCOMPARE(rk.text(u"ed5256"_s), QString());
         QCOMPARE(rk.text(u"DREG"_s),
                  QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    }
+
+    void newCardOpensAFreshEditor()
+    {
+        RkWindow rk;
+        QList<CardKind> opened;
+        setEditorOpener([&opened](CardKind kind) { opened.append(kind); });
+        rk.trigger(u"N3"_s);
+        QTRY_VERIFY(!rk.window());
+        QCOMPARE(opened, QList<CardKind>{CardKind::RK});
+        QCOMPARE(rk.messages(), QStringList());
+        setEditorOpener({});
     }
 
     void aFailedSaveKeepsTheOldFileAndTheFlag()
