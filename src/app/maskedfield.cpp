@@ -32,4 +32,9 @@ void clear(QWidget *control)
     static_cast<MaskedEdit *>(control)->clear();
 }
 
+void setMask(QWidget *control, const QString &mask)
+{
+    static_cast<MaskedEdit *>(control)->setEditMask(mask);
+}
+
 } // namespace maskedfield

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "rk/rkcontrols.h"
+#include "rk/rkeditorlogic.h"
+
+#include "app/frmtemplate.h"
+
+#include <QHash>
+#include <QStringList>
+
+class QLabel;
+
+// The editor window of the registration card of a research or development
+// work: six pages of fields built from the card's catalogue, its checks and
+// repeating groups, and saving and opening its card files.
+class TfrmRK1 : public TfrmTemplate, private RkControls
+{
+    Q_OBJECT
+public:
+    explicit TfrmRK1(QWidget *parent = nullptr);
+    ~TfrmRK1() override;
+
+    // "Записати як..." (N6Click).
+    bool saveAs() override;
+    // "Відкрити..." (N4Click).
+    bool open() override;
+
+    // The card's lines in file order, as "Записати як..." writes them.
+    QStringList writeCard();
+    // Clears the card and reads the card file at `path`; false when the
+    // reading stopped on an error (shown through the dialogs service).
+    bool readCard(const QString &path);
+    // Empties the card before a file is read.
+    void clearCard();
+
+    const RkEditorLogic &logic() const { return m_logic; }
+
+protected:
+    void printCard() override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // RkControls over the window's widgets.
+    QString text(const QString &control) const override;
+    void setText(const QString &control, const QString &text) override;
+    void selectItem(const QString &control, int index) override;
+    int itemIndex(const QString &radioGroup) const override;
+    void setItemIndex(const QString &radioGroup, int index) override;
+    void focus(const QString &control) override;
+    void showKindLook(const PartyKinds &party, PersonKind kind) override;
+
+    QWidget *widget(const QString &name) const;
+    QLabel *label(const QString &name) const;
+    void connectRules();
+    void windowActivated();
+
+    // Every named control and label, found once: the rules look them up by
+    // name all the time.
+    QHash<QString, QWidget *> m_named;
+    // The kind each party's code field was last given, so that the same
+    // look is not applied again.
+    QHash<QString, PersonKind> m_looks;
+    RkEditorLogic m_logic;
+    QString saveName;   // offered by "Записати як..."; "RK" until the first save
+    QString openedName; // full path of the file last opened
+    QString execKindNo; // executor's kind number as last written
+    bool m_leftForDialog = false;
+};

@@ -1,0 +1,82 @@
+// Saving and opening the registration card's files.
+#include "rk/frmrk1.h"
+
+#include "rk/rkcardreader.h"
+#include "rk/rkfilelines.h"
+
+#include "app/controltext.h"
+#include "app/dialogs.h"
+#include "app/editorcommands.h"
+#include "cardfile/cardwriter.h"
+#include "cardfile/piece.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kDefaultName = u"RK"_s;
+const QString kAccountingCardWarning = u"Зверніть увагу Ви відкрили облікову картку !    "_s;
+} // namespace
+
+QStringList TfrmRK1::writeCard()
+{
+    const QStringList lines = rkCardLines(m_logic);
+    for (const QString &line : lines) {
+        if (cardfile::piece(line, 1) == u"2457"_s)
+            execKindNo = cardfile::piece(line, 2);
+    }
+    return lines;
+}
+
+bool TfrmRK1::saveAs()
+{
+    const QString name = dialogs().saveFileName(u"Текстовые файлы|*.txt"_s, u"txt"_s,
+                                                saveName.isEmpty() ? kDefaultName : saveName);
+    if (name.isEmpty())
+        return false;
+    saveName = name;
+    const cardfile::FileResult written = cardfile::writeCardFile(name, writeCard());
+    if (!written.ok) {
+        dialogs().inform(written.error);
+        return false;
+    }
+    setModified(false);
+    return true;
+}
+
+bool TfrmRK1::open()
+{
+    if (!settleUnsavedChanges(*this))
+        return false;
+    const QString path = dialogs().openFileName(u"Все файлы|*.*"_s);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    return readCard(path);
+}
+
+bool TfrmRK1::readCard(const QString &path)
+{
+    clearCard();
+    const QFileInfo file(path);
+    openedName = file.absoluteFilePath();
+    const QString bareName = file.fileName();
+    if (bareName.startsWith(u"ok"_s) || bareName.startsWith(u"OK"_s))
+        dialogs().inform(kAccountingCardWarning + bareName);
+    setWindowTitle(u"Реєстраційна картка - "_s + openedName);
+    setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+
+    RkCardReader reader(m_logic);
+    const cardfile::FileResult read = cardfile::readCardFile(
+        path, RkCardReader::format(),
+        [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
+
+    reader.finish();
+    PageControl->setCurrentIndex(0);
+    if (!read.ok)
+        dialogs().inform(read.error);
+    return read.ok;
+}

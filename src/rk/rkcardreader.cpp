@@ -1,0 +1,360 @@
+#include "rk/rkcardreader.h"
+
+#include "rk/rkcodelists.h"
+#include "rk/rkfilelines.h"
+#include "rk/rkgroups.h"
+
+#include "cardfile/piece.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Group = RkCardData::Group;
+using Languages = RkCardData::Languages;
+using cardfile::Pieces;
+
+// Fields whose control takes piece 2 of their line as it stands.
+const QStringList kPlainCodes = {
+    u"5256"_s, u"5517"_s, u"7146"_s, u"7191"_s, u"7200"_s, u"7020"_s, u"7021"_s,
+    u"7209"_s, u"7199"_s, u"7022"_s, u"5274"_s, u"2358"_s, u"2934"_s, u"1332"_s,
+    u"5634"_s, u"6111"_s, u"6210"_s, u"6228"_s, u"6140"_s, u"5436"_s, u"7210"_s,
+    u"7353"_s, u"7362"_s, u"9126"_s, u"9153"_s,
+};
+
+// Lines whose pieces 2 and 3 go to two controls.
+const QHash<QString, std::pair<QString, QString>> kTwoFieldCodes = {
+    {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+    {u"2394"_s, {u"ed2394"_s, u"Edit2"_s}},
+    {u"reg"_s, {u"REG"_s, u"DREG"_s}},
+};
+
+QString controlOf(const QString &code)
+{
+    if (code == u"9126"_s || code == u"9153"_s)
+        return u"mm"_s + code;
+    return u"ed"_s + code;
+}
+
+// A piece that has to be a whole number: the number, or the message that
+// stops the reading.
+struct Number
+{
+    std::optional<int> value;
+    QString error;
+};
+
+Number wholeNumber(const QString &code, const QString &text)
+{
+    const std::optional<int> value = cardfile::wholeNumber(text);
+    if (!value)
+        return {std::nullopt, cardfile::notWholeNumberMessage(code, text)};
+    return {value, {}};
+}
+
+PersonKind kindOfPiece(const QString &piece)
+{
+    return piece == u"1"_s ? PersonKind::Legal : PersonKind::Individual;
+}
+
+Languages languagesOf(const QString &code)
+{
+    return code == u"2151"_s ? Languages::ExecutorName : Languages::Title;
+}
+
+} // namespace
+
+RkCardReader::RkCardReader(RkCardData &card) : m_card(card)
+{
+    for (const RkGroupSpec &group : rkGroups())
+        m_card.setCurrentNumber(group.group, 0);
+}
+
+const cardfile::CardFormat &RkCardReader::format()
+{
+    static const cardfile::CardFormat rk{
+        {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9153"_s, u"9036"_s},
+        {u"2394"_s},
+        true,
+    };
+    return rk;
+}
+
+const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
+{
+    static const QHash<QString, Handler> table = [] {
+        QHash<QString, Handler> rules;
+        for (const QString &code : kPlainCodes)
+            rules.insert(code, &RkCardReader::plainField);
+        for (auto it = kTwoFieldCodes.begin(); it != kTwoFieldCodes.end(); ++it)
+            rules.insert(it.key(), &RkCardReader::twoFields);
+        for (const QString &code : rkFinanceCodes())
+            rules.insert(code, &RkCardReader::financeRow);
+        rules.insert(u"2457"_s, &RkCardReader::executorKind);
+        rules.insert(u"2151"_s, &RkCardReader::languageLine);
+        rules.insert(u"9027"_s, &RkCardReader::languageLine);
+        rules.insert(u"6120"_s, &RkCardReader::headName);
+        rules.insert(u"2754"_s, &RkCardReader::executorCity);
+        rules.insert(u"2655"_s, &RkCardReader::executorAddress);
+        rules.insert(u"2458"_s, &RkCardReader::customer);
+        rules.insert(u"2152"_s, &RkCardReader::customerName);
+        rules.insert(u"2656"_s, &RkCardReader::customerAddress);
+        rules.insert(u"2142"_s, &RkCardReader::coexecutor);
+        rules.insert(u"9036"_s, &RkCardReader::stage);
+        rules.insert(u"5616"_s, &RkCardReader::rubric);
+        return rules;
+    }();
+    return table;
+}
+
+QString RkCardReader::apply(const cardfile::CardLine &pass)
+{
+    // The joined field stands before the line in hand in the file.
+    if (!pass.multiCode.isEmpty()) {
+        const QString error = applyOne(pass.multiCode, pass.joinedText);
+        if (!error.isEmpty())
+            return error;
+    }
+    if (!pass.code.isEmpty())
+        return applyOne(pass.code, pass.line);
+    return {};
+}
+
+void RkCardReader::finish()
+{
+    m_card.showLanguage(Languages::Title, 0);
+    m_card.showLanguage(Languages::ExecutorName, 0);
+    m_card.showLanguage(Languages::HeadName, 0);
+}
+
+QString RkCardReader::applyOne(const QString &code, const QString &text)
+{
+    const Handler handler = handlers().value(code);
+    if (!handler)
+        return {};
+    return (this->*handler)(code, Pieces(text));
+}
+
+QString RkCardReader::plainField(const QString &code, const Pieces &line)
+{
+    m_card.setFieldText(controlOf(code), line.at(2));
+    return {};
+}
+
+QString RkCardReader::twoFields(const QString &code, const Pieces &line)
+{
+    const auto &[first, second] = *kTwoFieldCodes.find(code);
+    m_card.setFieldText(first, line.at(2));
+    m_card.setFieldText(second, line.at(3));
+    return {};
+}
+
+QString RkCardReader::executorKind(const QString &code, const Pieces &line)
+{
+    const Number kind = wholeNumber(code, line.at(2));
+    if (!kind.value)
+        return kind.error;
+    m_card.showPartyKind(Party::Executor, kindOfPiece(line.at(2)));
+    m_card.selectItem(u"lizv"_s, *kind.value - 1);
+    m_card.setFieldText(u"ed2457"_s, line.at(3));
+    return {};
+}
+
+QString RkCardReader::languageLine(const QString &code, const Pieces &line)
+{
+    const Number language = wholeNumber(code, line.at(2));
+    if (!language.value)
+        return language.error;
+    const Languages which = languagesOf(code);
+    if (*language.value >= 1 && *language.value <= 3)
+        m_card.setLanguageText(which, *language.value - 1, line.at(3));
+    return {};
+}
+
+QString RkCardReader::headName(const QString &code, const Pieces &line)
+{
+    const QString first = line.at(2);
+    if (first.size() == 1) {
+        const Number language = wholeNumber(code, first);
+        if (!language.value)
+            return language.error;
+        if (*language.value >= 1 && *language.value <= 3)
+            m_card.setLanguageText(Languages::HeadName, *language.value - 1, line.at(3));
+    } else {
+        // Older files carry the Ukrainian name alone.
+        m_card.setLanguageText(Languages::HeadName, 0, first);
+    }
+    return {};
+}
+
+QString RkCardReader::executorCity(const QString &, const Pieces &line)
+{
+    m_card.setFieldText(u"gorv"_s, line.at(2));
+    m_cityLineRead = true;
+    return {};
+}
+
+QString RkCardReader::executorAddress(const QString &, const Pieces &line)
+{
+    if (m_cityLineRead) {
+        // Older files: the city came on a line of its own, this one is the address.
+        m_card.setFieldText(u"mm2655"_s, line.at(2));
+        return {};
+    }
+    m_card.setFieldText(u"gorv"_s, line.at(2));
+    m_card.setFieldText(u"mm2655"_s, line.at(3));
+    return {};
+}
+
+QString RkCardReader::customer(const QString &code, const Pieces &line)
+{
+    const RkGroupSpec &group = rkGroup(Group::Customers);
+    const QString kindPiece = line.at(3);
+    if (kindPiece.isEmpty() || kindPiece == u"0"_s)
+        return {};
+
+    if (kindPiece.size() >= 2) {
+        // Older files: kind and code here, name and address on 2152 and 2656 lines.
+        const Number kind = wholeNumber(code, line.at(2));
+        if (!kind.value)
+            return kind.error;
+        m_card.setFieldText(group.numberBox, u"1"_s);
+        m_card.selectItem(group.kindBox, *kind.value - 1);
+        m_card.setFieldText(u"ed2458"_s, kindPiece);
+        m_customer = 1;
+        m_customerKindNumber = line.at(2);
+        m_card.setCurrentNumber(Group::Customers, 1);
+        storeCustomer();
+        return {};
+    }
+
+    const Number number = wholeNumber(code, line.at(2));
+    if (!number.value)
+        return number.error;
+    const Number kind = wholeNumber(code, kindPiece);
+    if (!kind.value)
+        return kind.error;
+    if (*number.value < 1 || *number.value > group.room)
+        return {};
+
+    m_card.showPartyKind(Party::Customer, kindOfPiece(kindPiece));
+    m_card.setFieldText(group.numberBox, line.at(2));
+    m_card.selectItem(group.kindBox, *kind.value - 1);
+    m_card.setFieldText(u"ed2458"_s, line.at(4));
+    m_card.setFieldText(u"gorz"_s, line.at(5));
+    m_card.setFieldText(u"mm2152"_s, line.at(6));
+    m_card.setFieldText(u"mm2656"_s, line.at(7));
+    m_customer = *number.value;
+    m_customerKindNumber = kindPiece;
+    m_card.setCurrentNumber(Group::Customers, m_customer);
+    storeCustomer();
+    return {};
+}
+
+void RkCardReader::storeCustomer()
+{
+    const RkGroupSpec &group = rkGroup(Group::Customers);
+    const RkEntry entry = rkEntryFromControls(m_card, group, m_customerKindNumber);
+    m_card.storeEntry(Group::Customers, m_customer, entry.display, entry.file);
+}
+
+QString RkCardReader::customerName(const QString &, const Pieces &line)
+{
+    m_card.setFieldText(u"mm2152"_s, line.at(2));
+    storeCustomer();
+    return {};
+}
+
+QString RkCardReader::customerAddress(const QString &, const Pieces &line)
+{
+    m_card.setFieldText(u"gorz"_s, line.at(2));
+    m_card.setFieldText(u"mm2656"_s, line.at(3));
+    storeCustomer();
+    return {};
+}
+
+QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
+{
+    const RkGroupSpec &group = rkGroup(Group::Coexecutors);
+    const Number number = wholeNumber(code, line.at(2));
+    if (!number.value)
+        return number.error;
+    if (*number.value < 1 || *number.value > group.room)
+        return {};
+
+    const QString kindPiece = line.at(3);
+    if (kindPiece.size() > 1) {
+        // Older files: number, code, city, name, address, without a kind.
+        m_card.setFieldText(group.numberBox, line.at(2));
+        m_card.setFieldText(u"cpk"_s, line.at(3));
+        m_card.setFieldText(u"gorc"_s, line.at(4));
+        m_card.setFieldText(u"cpi"_s, line.at(5));
+        m_card.setFieldText(u"cpa"_s, line.at(6));
+        m_card.setFieldText(group.kindBox, QString());
+    } else {
+        std::optional<int> kind;
+        if (!kindPiece.isEmpty()) {
+            const Number parsed = wholeNumber(code, kindPiece);
+            if (!parsed.value)
+                return parsed.error;
+            kind = parsed.value;
+        }
+        m_card.showPartyKind(Party::CoExecutor, kindOfPiece(kindPiece));
+        m_card.setFieldText(group.numberBox, line.at(2));
+        if (kind)
+            m_card.selectItem(group.kindBox, *kind - 1);
+        m_card.setFieldText(u"cpk"_s, line.at(4));
+        m_card.setFieldText(u"gorc"_s, line.at(5));
+        m_card.setFieldText(u"cpi"_s, line.at(6));
+        m_card.setFieldText(u"cpa"_s, line.at(7));
+    }
+    m_card.setCurrentNumber(Group::Coexecutors, *number.value);
+    const RkEntry entry =
+        rkEntryFromControls(m_card, group, kindPiece.size() > 1 ? QString() : kindPiece);
+    m_card.storeEntry(Group::Coexecutors, *number.value, entry.display, entry.file);
+    return {};
+}
+
+QString RkCardReader::stage(const QString &code, const Pieces &line)
+{
+    const RkGroupSpec &group = rkGroup(Group::Stages);
+    const QString numberText = line.at(2);
+    if (numberText.isEmpty()) {
+        m_card.setFieldText(group.numberBox, QString());
+        return {};
+    }
+    const Number number = wholeNumber(code, numberText);
+    if (!number.value)
+        return number.error;
+    if (*number.value < 1 || *number.value > group.room)
+        return {};
+    m_card.setFieldText(group.numberBox, numberText);
+    for (int value = 0; value < group.valueFields.size(); ++value)
+        m_card.setFieldText(group.valueFields.at(value), line.at(value + 3));
+    m_card.setCurrentNumber(Group::Stages, *number.value);
+    const RkEntry entry = rkEntryFromControls(m_card, group, QString());
+    m_card.storeEntry(Group::Stages, *number.value, entry.display, entry.file);
+    return {};
+}
+
+QString RkCardReader::rubric(const QString &, const Pieces &line)
+{
+    ++m_rubricLinesRead;
+    if (m_rubricLinesRead <= rkRubricBoxes().size())
+        m_card.setFieldText(rkRubricBoxes().at(m_rubricLinesRead - 1), line.at(2));
+    return {};
+}
+
+QString RkCardReader::financeRow(const QString &, const Pieces &line)
+{
+    ++m_financeLinesRead;
+    if (m_financeLinesRead > rkFinanceRows().size())
+        return {};
+    const RkFinanceRow &row = rkFinanceRows().at(m_financeLinesRead - 1);
+    m_card.setFieldText(row.code, line.at(1));
+    m_card.setFieldText(row.currency, line.at(2));
+    m_card.setFieldText(row.amount, line.at(3));
+    return {};
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cardfile/personkind.h"
+
+#include <QString>
+
+// The registration card's controls as its rules see them: found by name,
+// read and written as texts. The editor window provides them over its
+// widgets; tests may provide them over plain values.
+class RkControls
+{
+public:
+    virtual ~RkControls() = default;
+
+    // The text as the checks and the card file see it: a masked edit's
+    // read-back form (a blank in every open position), a combo box's text.
+    virtual QString text(const QString &control) const = 0;
+    // Puts a text into an edit, masked edit, memo or combo box. It is never
+    // cut to the control's maximum length; an empty text leaves a masked
+    // edit blank.
+    virtual void setText(const QString &control, const QString &text) = 0;
+    // Selects item `index` of a combo box; an index outside its items
+    // leaves the box without a text.
+    virtual void selectItem(const QString &control, int index) = 0;
+    // The item a radio group shows, and choosing one by the program (which
+    // runs no handler).
+    virtual int itemIndex(const QString &radioGroup) const = 0;
+    virtual void setItemIndex(const QString &radioGroup, int index) = 0;
+    // Puts the cursor into a control (bringing its page forward).
+    virtual void focus(const QString &control) = 0;
+    // Gives a party's code field the mask, and its labels the texts and
+    // colour, of `kind`.
+    virtual void showKindLook(const PartyKinds &party, PersonKind kind) = 0;
+};

@@ -1,0 +1,160 @@
+#include "rk/rkcardreader.h"
+#include "rk/rkfilelines.h"
+#include "rk/support/rkcard.h"
+#include "rk/support/rkfiles.h"
+
+#include "cardfile/cardreader.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Group = RkCardData::Group;
+using Languages = RkCardData::Languages;
+
+std::array<int, 3> currentNumbers(const PlainCard &card)
+{
+    return {card.logic.currentNumber(Group::Customers),
+            card.logic.currentNumber(Group::Coexecutors), card.logic.currentNumber(Group::Stages)};
+}
+
+} // namespace
+
+class CardReaderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullCardReadsBackToTheSameLines()
+    {
+        PlainCard card;
+        const QStringList lines = fullCardLines();
+        QCOMPARE(card.read(lines), QString());
+        QCOMPARE(card.lines(), lines);
+
+        // The window shows the last entry of every group and the first language.
+        QCOMPARE(currentNumbers(card), (std::array<int, 3>{5, 20, 15}));
+        QCOMPARE(card.text(u"Edit1"_s), u"5"_s);
+        QCOMPARE(card.text(u"lizz"_s), u"Юридична особа"_s);
+        QCOMPARE(card.text(u"cpn"_s), u"20"_s);
+        QCOMPARE(card.text(u"lizsv"_s), u"Фізична особа"_s);
+        QCOMPARE(card.text(u"ed9036n"_s), u"15"_s);
+        QCOMPARE(card.controls.looks.value(u"cpk"_s), PersonKind::Individual);
+        QCOMPARE(card.logic.entries(Group::Customers).entry(2),
+                 u"2\\Фізична особа\\1234567892\\Місто 2\\Замовник номер 2 «Ґудзик»\\вул. "
+                 u"Їжакова, 2"_s);
+        QCOMPARE(card.controls.itemIndex(u"Indjzr"_s), 0);
+        QCOMPARE(card.text(u"mm9027"_s), u"Дослідження напівпровідникових структур"_s);
+    }
+
+    void olderLayoutsAreTakenOver()
+    {
+        PlainCard card;
+        QCOMPARE(card.read({u"5013\\01"_s, u"2754\\Харків"_s, u"2655\\вул. Сумська, 2"_s,
+                            u"2458\\1\\12345678"_s, u"2152\\ТОВ «Замовник»"_s,
+                            u"2656\\Полтава\\вул. Соборна, 3"_s,
+                            u"2142\\1\\87654321\\Суми\\"
+                            u"Співвиконавець\\вул. Липова, 4"_s,
+                            u"6120\\Петренко П.П."_s}),
+                 QString());
+        QCOMPARE(card.text(u"gorv"_s), u"Харків"_s);
+        QCOMPARE(card.text(u"mm2655"_s), u"вул. Сумська, 2"_s);
+        QCOMPARE(card.logic.currentNumber(Group::Customers), 1);
+        const QStringList lines = card.lines();
+        QVERIFY(lines.contains(u"2655\\Харків\\вул. Сумська, 2"_s));
+        QVERIFY(
+            lines.contains(u"2458\\1\\1\\12345678\\Полтава\\ТОВ «Замовник»\\вул. Соборна, 3"_s));
+        QCOMPARE(card.logic.entries(Group::Customers).entry(1),
+                 u"1\\Юридична особа\\12345678\\Полтава\\ТОВ «Замовник»\\вул. Соборна, 3"_s);
+        // The older co-executor carries no kind: the file form keeps it empty.
+        QVERIFY(lines.contains(u"2142\\1\\\\87654321\\Суми\\Співвиконавець\\вул. Липова, 4"_s));
+        QCOMPARE(card.text(u"lizsv"_s), QString());
+        // A head's name without a language number is the Ukrainian one.
+        QCOMPARE(card.logic.languageText(Languages::HeadName, 0), u"Петренко П.П."_s);
+        QVERIFY(lines.contains(u"6120\\1\\Петренко П.П."_s));
+
+        // Without a 2754 line the 2655 line carries city and address.
+        PlainCard plain;
+        plain.read({u"2655\\Одеса\\вул. Морська, 5"_s});
+        QCOMPARE(plain.text(u"gorv"_s), u"Одеса"_s);
+        QCOMPARE(plain.text(u"mm2655"_s), u"вул. Морська, 5"_s);
+    }
+
+    void financeAndRubricLinesFillTheirRowsInOrder()
+    {
+        PlainCard card;
+        QCOMPARE(card.read({u"7705\\дол.\\1"_s, u"7713\\тис.грн.\\2"_s, u"7706\\євро\\3"_s,
+                            u"7704\\DM\\4"_s, u"5616\\01.01.01"_s, u"5616\\02.02.02"_s,
+                            u"5616\\03.03.03"_s, u"5616\\04.04.04"_s, u"5616\\05.05.05"_s,
+                            u"5616\\06.06.06"_s, u"5616\\07.07.07"_s}),
+                 QString());
+        QCOMPARE(card.text(u"fin"_s), u"7705"_s);
+        QCOMPARE(card.text(u"ed"_s), u"дол."_s);
+        QCOMPARE(card.text(u"fin2"_s), u"7706"_s);
+        QCOMPARE(card.text(u"sum2"_s), u"3"_s);
+        QCOMPARE(card.text(u"ed56166"_s), u"06.06.06"_s);
+        const QStringList lines = card.lines();
+        QCOMPARE(lines.filter(u"\\тис.грн.\\"_s).size() + lines.filter(u"\\дол.\\"_s).size() +
+                     lines.filter(u"\\євро\\"_s).size(),
+                 3);
+        QVERIFY(lines.contains(u"7705\\дол.\\1"_s));
+        QVERIFY(!lines.contains(u"7704\\DM\\4"_s));
+        QCOMPARE(lines.filter(QRegularExpression(u"^5616"_s)).size(), 6);
+    }
+
+    void aNumberThatIsNotANumberStopsTheReading()
+    {
+        PlainCard card;
+        const QString error = card.read({u"5256\\4"_s, u"2458\\1\\1\\12345678\\\\Перший\\"_s,
+                                         u"2458\\б\\1\\87654321\\\\Другий\\"_s, u"7146\\07"_s});
+        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(u"2458"_s) && error.contains(u"б"_s), qPrintable(error));
+        QCOMPARE(card.text(u"ed5256"_s), u"4"_s);
+        QCOMPARE(card.logic.entries(Group::Customers).numbers(), QList<int>{1});
+        QCOMPARE(card.text(u"ed7146"_s), QString());
+
+        // Language and kind numbers likewise.
+        PlainCard languages;
+        QVERIFY(languages.read({u"9027\\x\\Назва"_s}).contains(u"9027"_s));
+        PlainCard kinds;
+        QVERIFY(kinds.read({u"2457\\ю\\12345678"_s}).contains(u"2457"_s));
+    }
+
+    void entriesOutsideTheRoomChangeNothing()
+    {
+        PlainCard card;
+        QCOMPARE(
+            card.read(
+                {u"2458\\1\\1\\11111111\\\\Перший\\"_s, u"2458\\8\\1\\22222222\\\\Восьмий\\"_s,
+                 u"2458\\0\\1\\33333333\\\\Нульовий\\"_s, u"2142\\22\\1\\44444444\\\\Зайвий\\"_s,
+                 u"9036\\17\\01.05\\02.05\\91\\Зайвий"_s, u"9036\\-1\\01.05\\02.05\\91\\Зайвий"_s}),
+            QString());
+        QCOMPARE(card.text(u"ed2458"_s), u"11111111"_s);
+        QCOMPARE(card.text(u"mm2152"_s), u"Перший"_s);
+        QCOMPARE(currentNumbers(card), (std::array<int, 3>{1, 0, 0}));
+        QCOMPARE(card.text(u"cpk"_s), u"        "_s);
+        QCOMPARE(card.text(u"ed9036n"_s), u"1"_s);
+        QCOMPARE(card.logic.entries(Group::Customers).numbers(), QList<int>{1});
+        QCOMPARE(card.logic.entries(Group::Coexecutors).count(), 0);
+        QCOMPARE(card.logic.entries(Group::Stages).count(), 0);
+    }
+
+    void multiLineFieldsAreJoined()
+    {
+        PlainCard card;
+        QCOMPARE(card.read({u"9126\\Перший рядок"_s, u"другий рядок"_s, u"  третій  "_s,
+                            u"9036\\1\\01.05\\02.05\\91\\Назва"_s, u"етапу"_s,
+                            u"2394\\\\mail@example.ua"_s}),
+                 QString());
+        QCOMPARE(card.text(u"mm9126"_s), u"Перший рядок другий рядок третій"_s);
+        QCOMPARE(card.logic.entries(Group::Stages).entry(1), u"1\\01.05\\02.05\\91\\Назва етапу"_s);
+        // A fax line with only the e-mail is still applied.
+        QCOMPARE(card.text(u"Edit2"_s), u"mail@example.ua"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(CardReaderTest)
+#include "cardreader_test.moc"

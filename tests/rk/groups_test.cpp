@@ -1,0 +1,164 @@
+#include "rk/frmrk1.h"
+#include "rk/support/rkfiles.h"
+#include "rk/support/rkwindow.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Group = RkCardData::Group;
+
+// Stores customer `number` by typing its fields as the clerk does.
+void typeCustomer(RkWindow &rk, int number, const QString &code, const QString &name,
+                  bool individual = false)
+{
+    rk.erase(u"Edit1"_s);
+    rk.enter(u"Edit1"_s, QString::number(number));
+    if (individual) {
+        QTest::keyClick(rk.control(u"lizz"_s), Qt::Key_Down);
+        rk.tab();
+    }
+    rk.erase(u"ed2458"_s);
+    rk.enter(u"ed2458"_s, code);
+    rk.erase(u"gorz"_s);
+    rk.enter(u"gorz"_s, u"Місто "_s + QString::number(number));
+    rk.erase(u"mm2152"_s);
+    rk.enter(u"mm2152"_s, name);
+}
+
+void typeStage(RkWindow &rk, int number, const QString &name)
+{
+    rk.erase(u"ed9036n"_s);
+    rk.enter(u"ed9036n"_s, QString::number(number));
+    rk.erase(u"ed9036p"_s);
+    rk.enter(u"ed9036p"_s, u"0"_s + QString::number(number) + u"05"_s);
+    rk.erase(u"ed9036z"_s);
+    rk.enter(u"ed9036z"_s, u"0"_s + QString::number(number) + u"06"_s);
+    rk.erase(u"ed9036v"_s);
+    rk.enter(u"ed9036v"_s, u"91"_s);
+    rk.erase(u"mm9036"_s);
+    rk.enter(u"mm9036"_s, name);
+}
+
+} // namespace
+
+class GroupsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void deletingTheMiddleCustomerRenumbersBothForms()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        typeCustomer(rk, 1, u"11111111"_s, u"Перший"_s);
+        typeCustomer(rk, 2, u"22222222"_s, u"Другий"_s);
+        typeCustomer(rk, 3, u"3333333333"_s, u"Третій"_s, true);
+        QCOMPARE(rk.messages(), QStringList());
+
+        rk.erase(u"Edit1"_s);
+        rk.enter(u"Edit1"_s, u"2"_s);
+        QCOMPARE(rk.text(u"mm2152"_s), u"Другий"_s);
+        rk.erase(u"Edit1"_s);
+        rk.tab();
+
+        const RkEditorLogic &logic = rk.window()->logic();
+        QCOMPARE(logic.entries(Group::Customers).numbers(), QList<int>({1, 2}));
+        QCOMPARE(logic.entries(Group::Customers).entry(2),
+                 u"2\\Фізична особа\\3333333333\\Місто 3\\Третій\\"_s);
+        QCOMPARE(logic.entries(Group::Customers).fileEntry(2),
+                 u"2\\2\\3333333333\\Місто 3\\Третій\\"_s);
+        QCOMPARE(rk.text(u"Edit1"_s), u"2"_s);
+        QCOMPARE(rk.text(u"mm2152"_s), u"Третій"_s);
+        QCOMPARE(rk.text(u"ed2458"_s), u"3333333333"_s);
+        QCOMPARE(rk.focused(), u"Edit1"_s);
+
+        const QByteArray saved = rk.save();
+        QVERIFY(saved.contains(
+            lineBytes({u"1332\\"_s, u"2458\\1\\1\\11111111\\Місто 1\\Перший\\"_s,
+                       u"2458\\2\\2\\3333333333\\Місто 3\\Третій\\"_s, u"7713\\тис.грн.\\"_s})));
+    }
+
+    void deletingTheOnlyCustomer()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        typeCustomer(rk, 1, u"11111111"_s, u"Єдиний"_s);
+        rk.erase(u"Edit1"_s);
+        rk.enter(u"Edit1"_s, u"1"_s);
+        rk.erase(u"Edit1"_s);
+        rk.tab();
+        QCOMPARE(rk.focused(), u"fin"_s);
+        QCOMPARE(rk.text(u"mm2152"_s), QString());
+        QCOMPARE(rk.text(u"ed2458"_s), QString(8, u' '));
+        QVERIFY(!rk.save().contains("2458\\"));
+    }
+
+    void deletingTheSecondOfThreeStages()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        typeStage(rk, 1, u"Перший"_s);
+        typeStage(rk, 2, u"Другий"_s);
+        typeStage(rk, 3, u"Третій"_s);
+        QCOMPARE(rk.focused(), u"BitBtn4"_s);
+        rk.erase(u"ed9036n"_s);
+        rk.enter(u"ed9036n"_s, u"2"_s);
+        rk.erase(u"ed9036n"_s);
+        rk.tab();
+        const QByteArray saved = rk.save();
+        QVERIFY2(saved.contains(lineBytes({u"9153\\"_s, u"9036\\1\\01.05\\01.06\\91\\Перший"_s,
+                                           u"9036\\2\\03.05\\03.06\\91\\Третій"_s, u"5634\\"_s})),
+                 saved.constData());
+        QCOMPARE(rk.text(u"ed9036n"_s), u"2"_s);
+    }
+
+    void stepButtonsAndLimits()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        for (int number = 1; number <= 5; ++number)
+            typeCustomer(rk, number, u"1234567"_s + QString::number(number), u"Замовник"_s);
+        rk.click(u"BitBtn7"_s);
+        QCOMPARE(rk.messages(), QStringList{u"Кількість замовників від 1 до 5"_s});
+        QCOMPARE(rk.focused(), u"fin"_s);
+        QCOMPARE(rk.text(u"Edit1"_s), u"6"_s);
+
+        // Previous shows the entry before, with its kind.
+        rk.forgetMessages();
+        rk.click(u"BitBtn6"_s);
+        QCOMPARE(rk.text(u"Edit1"_s), u"5"_s);
+        QCOMPARE(rk.text(u"ed2458"_s), u"12345675"_s);
+
+        // Nothing before the first stage.
+        rk.erase(u"ed9036n"_s);
+        rk.enter(u"ed9036n"_s, u"1"_s);
+        rk.click(u"BitBtn5"_s);
+        QCOMPARE(rk.text(u"ed9036n"_s), u"1"_s);
+        QCOMPARE(rk.messages(), QStringList());
+
+        // A number box that holds no number.
+        rk.erase(u"Edit1"_s);
+        rk.enter(u"Edit1"_s, u"x"_s);
+        QCOMPARE(rk.messages().size(), 1);
+        QVERIFY(rk.messages().first().contains(u"x"_s));
+        QCOMPARE(rk.focused(), u"Edit1"_s);
+    }
+
+    void enteringTheCoexecutorPageStartsAtItsNumber()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        rk.click(u"BitBtn3"_s);
+        rk.click(u"BitBtn3"_s);
+        rk.click(u"BitBtn3"_s);
+        rk.click(u"BitBtn3"_s);
+        rk.focus(u"cpi"_s);
+        QCOMPARE(rk.focused(), u"cpn"_s);
+    }
+};
+
+QTEST_MAIN(GroupsTest)
+#include "groups_test.moc"
