@@ -14,9 +14,9 @@ enum class FieldKind {
     Memo,       // several lines, Enter does not break a line
     ScrollMemo, // the same with a vertical scroll bar
     Combo,      // editable text with a drop-down list of items
-    RadioGroup, // items in three columns, caption on the frame
+    RadioGroup, // items in columns (three unless said), caption on the frame
     CheckBox,
-    SpinBox,
+    SpinBox, // a number box stepped by its arrows; typing into it is off
     Button,
     Heading, // a caption spanning the page width, no control
 };
@@ -29,21 +29,26 @@ enum FieldFlag : unsigned {
     SameRow = 1 << 3,   // placed to the right of the previous row's control
 };
 
-struct FieldSpec {
-    QString name;      // member name and objectName
+struct FieldSpec
+{
+    QString name{}; // member name and objectName
     FieldKind kind = FieldKind::Edit;
-    QString label;     // label beside the control; caption of a button, radio group or heading
-    QString labelName; // objectName of the label when the program changes it later ("Label30")
-    QString mask;      // masked edits: the mask as written, e.g. "99.99.99;1;_"
-    int maxLength = 0; // 0: no limit
-    QStringList items; // combo and radio group items
-    QString text;      // initial text (radio group: initial item index)
-    QString hint;      // hint lines separated by "\n\r"
+    QString label{};     // label beside the control; caption of a button, radio group or heading
+    QString labelName{}; // objectName of the label when the program changes it later ("Label30")
+    QString mask{};      // masked edits: the mask as written, e.g. "99.99.99;1;_"
+    int maxLength = 0;   // 0: no limit
+    QStringList items{}; // combo and radio group items
+    QString text{};      // initial text (radio group: initial item index; check box: "1" checked)
+    QString hint{};      // hint lines separated by "\n\r"
     unsigned flags = NoFlags;
+    int minimum = 0; // spin boxes: the range
+    int maximum = 0;
+    int columns = 3; // radio groups: columns of items
 };
 
-struct PageSpec {
-    QString name;    // objectName of the page ("TabSheet1")
-    QString caption; // tab caption
-    QList<FieldSpec> fields;
+struct PageSpec
+{
+    QString name{};    // objectName of the page ("TabSheet1")
+    QString caption{}; // tab caption
+    QList<FieldSpec> fields{};
 };

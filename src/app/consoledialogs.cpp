@@ -1,0 +1,30 @@
+#include "app/consoledialogs.h"
+
+void ConsoleDialogs::write(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out);
+    std::fputc('\n', m_out);
+    std::fflush(m_out);
+}
+
+void ConsoleDialogs::inform(const QString &text)
+{
+    write(text);
+}
+
+Dialogs::Answer ConsoleDialogs::ask(const QString &caption, const QString &text)
+{
+    write(caption + QStringLiteral(": ") + text);
+    return m_answer;
+}
+
+QString ConsoleDialogs::saveFileName(const QString &, const QString &, const QString &)
+{
+    return m_savePath;
+}
+
+QString ConsoleDialogs::openFileName(const QString &)
+{
+    return m_openPath;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/cardkind.h"
+
+#include <QKeySequence>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The menu of a card editor: "Файл" with new, open, save as, print and exit,
+// and the help item at the top level. The three editors name and caption the
+// items differently; the structure is the same.
+struct EditorMenuSpec
+{
+    struct Item
+    {
+        QString name; // objectName of the menu or action
+        QString caption;
+    };
+    Item file, newCard, open, saveAs, separator1, print, separator2, exit, help;
+    QKeySequence helpShortcut;
+};
+
+struct EditorMenu
+{
+    QMenu *file = nullptr;
+    QAction *newCard = nullptr;
+    QAction *open = nullptr;
+    QAction *saveAs = nullptr;
+    QAction *print = nullptr;
+    QAction *exit = nullptr;
+    QAction *help = nullptr;
+};
+
+// The menu of the editor of `kind`.
+EditorMenuSpec editorMenuSpec(CardKind kind);
+
+// Builds the menu on `bar`; every menu, item and separator is named.
+EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &spec);

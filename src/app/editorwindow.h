@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSize>
+
+class QMainWindow;
+class QPushButton;
+class QString;
+class QWidget;
+
+// The window of a card editor: a fixed size with `clientSize` below the menu,
+// only the close box in the title bar, MS Sans Serif 11-pixel text, freed
+// when it closes and centred on the screen when it is first shown.
+void prepareEditorWindow(QMainWindow *window, QSize clientSize);
+
+// The red "&Кінець введення" button, 121 x 25, with the ignore glyph.
+QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name);
+
+// A 75 x 25 page step button with its arrow ("Вперед" forward, "Назад" back).
+QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward);

@@ -1,0 +1,267 @@
+#include "app/focusguard.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+// Whether `outer` is `inner` or holds it.
+bool holds(const QWidget *outer, const QWidget *inner)
+{
+    return outer && inner && (outer == inner || outer->isAncestorOf(inner));
+}
+
+// Makes every page that holds `widget` the shown page of its page control.
+void bringPagesForward(QWidget *widget)
+{
+    for (QWidget *w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(w->parentWidget());
+        if (!stack || stack->currentWidget() == w)
+            continue;
+        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+            tabs->setCurrentWidget(w);
+        else
+            stack->setCurrentWidget(w);
+    }
+}
+
+QWidget *focusEnd(QWidget *widget)
+{
+    while (widget && widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+
+class BusyScope
+{
+public:
+    explicit BusyScope(bool &flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = m_old; }
+
+private:
+    bool &m_flag;
+    bool m_old;
+};
+
+// A chain of moves caused by handlers sending the focus back and forth ends
+// here; a card never needs more.
+constexpr int kMaxHandlersPerMove = 64;
+
+} // namespace
+
+FocusGuard::FocusGuard(QWidget *window) : QObject(window), m_window(window)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FocusGuard::focusChanged);
+}
+
+void FocusGuard::onExit(QWidget *control, Handler handler)
+{
+    if (!m_handlers.contains(control))
+        connect(control, &QObject::destroyed, this, &FocusGuard::forget);
+    m_handlers[control].exit = std::move(handler);
+}
+
+void FocusGuard::onEnter(QWidget *control, Handler handler)
+{
+    if (!m_handlers.contains(control))
+        connect(control, &QObject::destroyed, this, &FocusGuard::forget);
+    m_handlers[control].enter = std::move(handler);
+}
+
+void FocusGuard::forget(QObject *widget)
+{
+    m_handlers.remove(widget);
+    m_swallowRelease.remove(widget);
+}
+
+void FocusGuard::guardClicks(QWidget *clickable)
+{
+    // The focus is given by the guard, before the click is delivered, so
+    // that the exit handler of the field being left can refuse the click.
+    if (clickable->focusPolicy() & Qt::ClickFocus)
+        clickable->setFocusPolicy(Qt::TabFocus);
+    clickable->installEventFilter(this);
+    connect(clickable, &QObject::destroyed, this, &FocusGuard::forget, Qt::UniqueConnection);
+}
+
+bool FocusGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || !m_enabled)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        if (moveFocus(widget))
+            return false;
+        m_swallowRelease.insert(widget);
+        return true;
+    case QEvent::MouseButtonRelease:
+        return m_swallowRelease.remove(widget);
+    case QEvent::Shortcut:
+        return !moveFocus(widget);
+    default:
+        return false;
+    }
+}
+
+bool FocusGuard::belongs(const QWidget *widget) const
+{
+    return widget && widget->window() == m_window;
+}
+
+QWidget *FocusGuard::focusNow() const
+{
+    return m_window->focusWidget();
+}
+
+bool FocusGuard::moveFocus(QWidget *target)
+{
+    QWidget *end = focusEnd(target);
+    auto arrived = [&] { return holds(target, focusNow()) || focusNow() == end; };
+    if (arrived())
+        return true;
+    if (m_busy || !m_enabled) {
+        target->setFocus(Qt::MouseFocusReason);
+        return arrived();
+    }
+    QPointer<QWidget> from = m_current ? m_current.data() : focusNow();
+    {
+        BusyScope busy(m_busy);
+        target->setFocus(Qt::MouseFocusReason);
+    }
+    if (from && focusNow() && focusNow() != from)
+        processMove(from, focusNow());
+    else
+        m_current = focusNow();
+    return arrived();
+}
+
+bool FocusGuard::showPage(QTabWidget *pages, int index)
+{
+    if (index == pages->currentIndex())
+        return true;
+    QWidget *page = pages->currentWidget();
+    if (page && holds(page, focusNow()) && !moveFocus(pages->tabBar()))
+        return false;
+    pages->setCurrentIndex(index);
+    return true;
+}
+
+void FocusGuard::focusChanged(QWidget *old, QWidget *now)
+{
+    if (m_busy || !m_enabled || !m_window->isVisible())
+        return;
+    if (!belongs(now))
+        return; // the focus left the window, or went to a drop-down list
+    if (!m_current) {
+        m_current = now;
+        return;
+    }
+    if (now == m_current)
+        return; // back from a message box, a drop-down list or another window
+    if (belongs(old) && !old->isVisible()) {
+        // The field's page is being hidden; the focus settles once the page
+        // control has finished.
+        settleLater();
+        return;
+    }
+    processMove(m_current, now);
+}
+
+QList<QWidget *> FocusGuard::exitChain(QWidget *from, QWidget *to) const
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = from; w && w != m_window; w = w->parentWidget()) {
+        auto it = m_handlers.constFind(w);
+        if (it != m_handlers.constEnd() && it->exit && !holds(w, to))
+            chain.append(w); // innermost first
+    }
+    return chain;
+}
+
+QList<QWidget *> FocusGuard::enterChain(QWidget *from, QWidget *to) const
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = to; w && w != m_window; w = w->parentWidget()) {
+        auto it = m_handlers.constFind(w);
+        if (it != m_handlers.constEnd() && it->enter && !holds(w, from))
+            chain.prepend(w); // outermost first
+    }
+    return chain;
+}
+
+bool FocusGuard::runHandlers(const QList<QWidget *> &widgets, bool exits, QPointer<QWidget> &target,
+                             QSet<QWidget *> &done)
+{
+    for (QWidget *w : widgets) {
+        if (done.contains(w) || done.size() >= kMaxHandlersPerMove)
+            continue;
+        done.insert(w);
+        const Handlers handlers = m_handlers.value(w);
+        if (exits)
+            handlers.exit();
+        else
+            handlers.enter();
+        if (focusNow() != target) {
+            target = focusNow();
+            return true; // the handler sent the focus elsewhere
+        }
+    }
+    return false;
+}
+
+void FocusGuard::processMove(QWidget *fromWidget, QWidget *to)
+{
+    BusyScope busy(m_busy);
+    QPointer<QWidget> from = fromWidget;
+    QPointer<QWidget> target = to;
+    QSet<QWidget *> exited;
+    QSet<QWidget *> entered;
+    while (target && exited.size() + entered.size() < kMaxHandlersPerMove) {
+        if (runHandlers(exitChain(from, target), true, target, exited))
+            continue;
+        if (!runHandlers(enterChain(from, target), false, target, entered))
+            break;
+    }
+    m_current = target;
+    if (target && !target->isVisible())
+        revealLater(target);
+}
+
+void FocusGuard::settleLater()
+{
+    if (m_settlePending)
+        return;
+    m_settlePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_settlePending = false;
+            QWidget *now = focusNow();
+            if (m_enabled && !m_busy && m_current && belongs(now) && now != m_current)
+                processMove(m_current, now);
+        },
+        Qt::QueuedConnection);
+}
+
+void FocusGuard::revealLater(QWidget *widget)
+{
+    // Done once the page control that may be switching pages has finished.
+    QPointer<QWidget> control = widget;
+    QMetaObject::invokeMethod(
+        this,
+        [this, control] {
+            if (!control || focusNow() != control || control->isVisible())
+                return;
+            BusyScope busy(m_busy);
+            bringPagesForward(control);
+            control->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}

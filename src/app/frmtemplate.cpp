@@ -1,0 +1,172 @@
+#include "app/frmtemplate.h"
+
+#include "app/editorcommands.h"
+#include "app/editorwindow.h"
+#include "app/fieldwiring.h"
+#include "app/focusguard.h"
+#include "app/help.h"
+#include "app/hinttiming.h"
+#include "app/inputgate.h"
+#include "app/pagebuilder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSize, int panelHeight,
+                           QWidget *parent)
+    : QMainWindow(parent), m_kind(kind), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
+{
+    setWindowTitle(caption);
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    PageControl = new QTabWidget(client);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    column->addWidget(PageControl, 1);
+    m_guard->guardClicks(PageControl->tabBar());
+    buildPanel(panelHeight);
+    column->addWidget(Panel1);
+
+    m_menu = buildEditorMenu(menuBar(), editorMenuSpec(kind));
+    m_gate->setActions(m_menu.saveAs, m_menu.print);
+    connect(m_menu.newCard, &QAction::triggered, this, &TfrmTemplate::newCardClick);
+    connect(m_menu.open, &QAction::triggered, this, [this] { open(); });
+    connect(m_menu.saveAs, &QAction::triggered, this, [this] { saveAs(); });
+    connect(m_menu.print, &QAction::triggered, this, [this] { printCard(); });
+    connect(m_menu.exit, &QAction::triggered, this, &TfrmTemplate::exitClick);
+    connect(m_menu.help, &QAction::triggered, this, &TfrmTemplate::helpClick);
+
+    prepareEditorWindow(this, clientSize);
+    setHintTiming(400, 20000);
+}
+
+TfrmTemplate::~TfrmTemplate()
+{
+    m_guard->setEnabled(false);
+}
+
+void TfrmTemplate::buildPanel(int height)
+{
+    Panel1 = new QWidget(centralWidget());
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(height);
+    BitBtn3 = makeStepButton(Panel1, QStringLiteral("BitBtn3"), true);
+    BitBtn2 = makeStepButton(Panel1, QStringLiteral("BitBtn2"), false);
+    BitBtn1 = makeEndOfInputButton(Panel1, QStringLiteral("BitBtn1"));
+    // "Кінець введення" at the left end, "Назад" and "Вперед" at the right.
+    auto *row = new QHBoxLayout(Panel1);
+    row->setContentsMargins(16, 0, 29, 0);
+    row->setSpacing(5);
+    row->addWidget(BitBtn1);
+    row->addStretch(1);
+    row->addWidget(BitBtn2);
+    row->addWidget(BitBtn3);
+    QWidget::setTabOrder(BitBtn3, BitBtn2);
+    QWidget::setTabOrder(BitBtn2, BitBtn1);
+    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
+        m_guard->guardClicks(button);
+    connect(BitBtn3, &QPushButton::clicked, this, &TfrmTemplate::btnNextClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &TfrmTemplate::btnPrevClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfrmTemplate::BitBtn1Click);
+}
+
+CardPage *TfrmTemplate::addPage(const PageSpec &spec)
+{
+    CardPage *page = buildPage(spec, editorWiring(*m_gate, *m_guard));
+    PageControl->addTab(page, spec.caption);
+    keepPanelLastInTabOrder(page);
+    return page;
+}
+
+void TfrmTemplate::keepPanelLastInTabOrder(QWidget *page)
+{
+    // Tab from the last field of a page goes on to the panel's buttons.
+    QWidget *last = nullptr;
+    for (QWidget *w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            last = w;
+    }
+    if (last)
+        QWidget::setTabOrder(last, BitBtn3);
+    QWidget::setTabOrder(BitBtn3, BitBtn2);
+    QWidget::setTabOrder(BitBtn2, BitBtn1);
+}
+
+bool TfrmTemplate::isModified() const
+{
+    return m_gate->isModified();
+}
+
+void TfrmTemplate::setModified(bool modified)
+{
+    m_gate->setModified(modified);
+}
+
+void TfrmTemplate::btnNextClick()
+{
+    stepPage(PageControl, 1);
+}
+
+void TfrmTemplate::btnPrevClick()
+{
+    stepPage(PageControl, -1);
+}
+
+void TfrmTemplate::BitBtn1Click()
+{
+    m_gate->endInput();
+}
+
+void TfrmTemplate::changed()
+{
+    m_gate->changed();
+}
+
+void TfrmTemplate::newCardClick()
+{
+    renewEditor(this, *this);
+}
+
+void TfrmTemplate::exitClick()
+{
+    leaveEditor(this, *this);
+}
+
+void TfrmTemplate::helpClick()
+{
+    openHelp();
+}
+
+void TfrmTemplate::closeEvent(QCloseEvent *event)
+{
+    confirmClose(event, *this);
+    if (event->isAccepted())
+        m_guard->setEnabled(false);
+}
+
+void TfrmTemplate::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // The first field of the first page has the focus when the window opens.
+    if (QWidget *page = PageControl->currentWidget()) {
+        for (QWidget *w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+             w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+}

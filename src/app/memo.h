@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line data field in which Enter does not break a line (the text
+// wraps at the edge instead) and Tab moves on to the next control. Line
+// breaks can still come in by pasting or from a card file.
+//
+// text() gives the lines joined by "\r\n", the line end of the card files, so
+// a value written as it is continues on the next physical line of the file.
+// setText() takes "\r\n", "\n" or "\r" as a line break.
+class Memo : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit Memo(QWidget *parent = nullptr);
+
+    // With a vertical scroll bar always shown, or none.
+    void setScrollBar(bool shown);
+
+    QString text() const;
+    void setText(const QString &text);
+
+signals:
+    // The user put text in by pasting or dropping it.
+    void textPasted();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+};

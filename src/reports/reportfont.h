@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+
+// The font of a printed item, in layout pixels (1/96 inch). Sizes may be
+// fractional: the boxed character cells are printed at 11 points.
+struct FontSpec
+{
+    double pixels = 13;
+    bool bold = false;
+    bool underline = false;
+
+    friend bool operator==(const FontSpec &, const FontSpec &) = default;
+};
+
+// Font sizes the forms use.
+namespace fonts {
+inline constexpr FontSpec caption{13};           // printed field captions
+inline constexpr FontSpec captionBold{13, true}; // section headings
+inline constexpr FontSpec cardTitle{19, true};   // the card's own heading
+inline constexpr FontSpec data{16};              // filled-in values
+inline constexpr FontSpec dataUnderlined{16, false, true};
+inline constexpr FontSpec text15{15}; // long texts, continuation headings
+inline constexpr FontSpec captionUnderlined{13, false, true};
+inline constexpr FontSpec cells{44.0 / 3.0}; // boxed character cells (11 pt)
+} // namespace fonts
+
+// The family that stands for Arial on this system: Arial itself when it is
+// installed, else its metric twin Liberation Sans, else the default sans.
+QString reportFontFamily();
+
+// A report font measured and drawn at a multiple of its size, so that
+// fractional sizes and unhinted advances stay exact on every device.
+class ReportFont
+{
+public:
+    static constexpr double kScale = 8.0;
+
+    explicit ReportFont(const FontSpec &spec);
+
+    // The font to draw with under a painter scaled by 1 / kScale.
+    const QFont &scaledFont() const { return m_font; }
+    // Measures in layout pixels.
+    double advance(const QString &text) const;
+    double ascent() const;
+    double lineHeight() const;
+
+private:
+    QFont m_font;
+    QFontMetricsF m_metrics;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "reports/preparedreport.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QPrintPreviewWidget;
+
+// How the preview asks for a file name and tells the user something. The
+// program routes these through its dialogs service; by default they are
+// plain Qt dialogs.
+struct PreviewHooks
+{
+    // Returns the chosen PDF path, or an empty string when cancelled.
+    std::function<QString(QWidget *parent)> pdfFileName;
+    std::function<void(QWidget *parent, const QString &text)> inform;
+};
+void setPreviewHooks(PreviewHooks hooks);
+
+// The preview window of a prepared report: modeless, opening at page width
+// on the first page, with zoom, page stepping, printer set-up, printing and
+// saving as PDF. It shows, prints and saves the pages it was given, whatever
+// later runs do to the sheets.
+class ReportPreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReportPreview(std::shared_ptr<const PreparedReport> report, QWidget *parent = nullptr);
+    ~ReportPreview() override;
+
+    const PreparedReport &report() const { return *m_report; }
+    QPrintPreviewWidget *pageView() const { return m_view; }
+    QPrinter &printer() { return m_printer; }
+
+    // From 1.
+    int currentPage() const;
+    void setCurrentPage(int number);
+
+    // Writes exactly the pages shown.
+    ExportResult exportPdf(const QString &path) const;
+
+public slots:
+    void firstPage();
+    void previousPage();
+    void nextPage();
+    void lastPage();
+    void fitPage();
+    void fitWidth();
+    void actualSize();
+    void printerSetup();
+    void print();
+    void saveAsPdf();
+
+private:
+    void buildActions();
+    void buildThumbnails();
+    void paintPages(QPrinter *printer);
+    void showPosition();
+
+    std::shared_ptr<const PreparedReport> m_report;
+    QPrinter m_printer;
+    QPrintPreviewWidget *m_view = nullptr;
+    QListWidget *m_thumbnails = nullptr;
+    QLabel *m_position = nullptr;
+};
