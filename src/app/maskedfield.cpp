@@ -32,4 +32,10 @@ void clear(QWidget *control)
     static_cast<MaskedEdit *>(control)->clear();
 }
 
+void setMask(QWidget *control, const QString &mask)
+{
+    if (auto *edit = qobject_cast<MaskedEdit *>(control))
+        edit->setEditMask(mask);
+}
+
 } // namespace maskedfield

@@ -19,5 +19,7 @@ QString text(const QWidget *control);
 void setText(QWidget *control, const QString &text);
 // Empties the field; it then shows its mask's blanks.
 void clear(QWidget *control);
+// Gives a masked field another mask (8- and 10-digit codes).
+void setMask(QWidget *control, const QString &mask);
 
 } // namespace maskedfield
