@@ -34,8 +34,7 @@ void clear(QWidget *control)
 
 void setMask(QWidget *control, const QString &mask)
 {
-    if (auto *edit = qobject_cast<MaskedEdit *>(control))
-        edit->setEditMask(mask);
+    static_cast<MaskedEdit *>(control)->setEditMask(mask);
 }
 
 } // namespace maskedfield

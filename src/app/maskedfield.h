@@ -19,7 +19,9 @@ QString text(const QWidget *control);
 void setText(QWidget *control, const QString &text);
 // Empties the field; it then shows its mask's blanks.
 void clear(QWidget *control);
-// Gives a masked field another mask (8- and 10-digit codes).
+// Changes the mask while the program runs (the 8- and 10-digit codes of a
+// person kind); what the field holds is placed into the new mask as far as it
+// fits.
 void setMask(QWidget *control, const QString &mask);
 
 } // namespace maskedfield
