@@ -58,6 +58,11 @@ private slots:
         m_program = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
         if (!QFile::exists(m_program))
             QSKIP("the program is not built");
+        QProcess help;
+        help.start(m_program, {u"--help"_s});
+        help.waitForFinished(30000);
+        if (!help.readAllStandardOutput().contains("convert"))
+            QSKIP("the program has no command line in this build");
     }
 
     void convertsAFullCardByteForByte()
