@@ -4,6 +4,7 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
+#include "app/consoledialogs.h"
 #include "reports/compositereport.h"
 #include "reports/reportpreview.h"
 #include "reports/reportsheet.h"
@@ -11,7 +12,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -375,6 +379,58 @@ private slots:
         QVERIFY(!QFile::exists(nowhere));
         QCOMPARE(dialogs.texts().size(), 4);
         QVERIFY(dialogs.texts().last().contains(nowhere));
+    }
+
+    // What the command line's pdf task runs: a hidden editor opens the card
+    // with console dialogs and prints it to the file; the notices go to the
+    // error stream as they are.
+    void pdfOfAHiddenEditor()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const struct
+        {
+            QStringList card;
+            int pages;
+            QStringList notices;
+        } cases[] = {
+            {cardWith(1, 3, 4), 2, {}},
+            {cardWith(2, 3, 4), 3, {kCustomersMessage}},
+            {cardWith(5, 20, 15), 5, {kCustomersMessage, kCoexecutorsMessage, kStagesMessage}},
+            {newCardLines(), 2, {}},
+        };
+        for (const auto &c : cases) {
+            const QString card = folder.filePath(u"card.txt"_s);
+            QFile file(card);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(cardBytes(c.card));
+            file.close();
+            const QString pdf = folder.filePath(u"card.pdf"_s);
+            QFile::remove(pdf);
+
+            std::FILE *errors = std::tmpfile();
+            QVERIFY(errors);
+            bool printed = false;
+            {
+                ConsoleDialogs console(errors);
+                console.setOpenPath(card);
+                Dialogs *previous = setDialogs(&console);
+                TfrmRK1 window;
+                printed = window.open() && window.printToPdf(pdf);
+                setDialogs(previous);
+            }
+            std::rewind(errors);
+            QByteArray written;
+            char buffer[512];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, errors)) > 0;)
+                written.append(buffer, qsizetype(n));
+            std::fclose(errors);
+
+            QVERIFY(printed);
+            QCOMPARE(pdfPageCount(pdf), c.pages);
+            QStringList notices = QString::fromUtf8(written).split(u'\n', Qt::SkipEmptyParts);
+            QCOMPARE(notices, c.notices);
+        }
     }
 };
 
