@@ -8,22 +8,22 @@ EditorMenuSpec editorMenuSpec(CardKind kind)
     switch (kind) {
     case CardKind::RK:
     case CardKind::OK: {
-        EditorMenuSpec spec{{"N1", "&Файл"},
-                            {"N3", "Новий"},
-                            {"N4", "Відкрити..."},
-                            {"N6", "Записати як..."},
-                            {"N7", "-"},
-                            {"N8", "Друк"},
-                            {"N9", "-"},
-                            {"N10", "Вихід"},
-                            {"N2", "&Допомога (F1)"},
-                            QKeySequence(Qt::Key_F1)};
+        EditorMenuSpec layout{{"N1", "&Файл"},
+                              {"N3", "Новий"},
+                              {"N4", "Відкрити..."},
+                              {"N6", "Записати як..."},
+                              {"N7", "-"},
+                              {"N8", "Друк"},
+                              {"N9", "-"},
+                              {"N10", "Вихід"},
+                              {"N2", "&Допомога (F1)"},
+                              QKeySequence(Qt::Key_F1)};
         if (kind == CardKind::OK) {
-            spec.exit.name = "N5";
-            spec.help.caption = "Допомога";
-            spec.helpShortcut = {};
+            layout.exit.name = "N5";
+            layout.help.caption = "Допомога";
+            layout.helpShortcut = {};
         }
-        return spec;
+        return layout;
     }
     case CardKind::OKD:
         return {{"File1", "Файл"},
@@ -57,19 +57,19 @@ void addSeparator(QMenu *menu, const EditorMenuSpec::Item &item)
 
 } // namespace
 
-EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &spec)
+EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &layout)
 {
     EditorMenu menu;
-    menu.file = bar->addMenu(spec.file.caption);
-    menu.file->setObjectName(spec.file.name);
-    menu.newCard = addItem(menu.file, spec.newCard);
-    menu.open = addItem(menu.file, spec.open);
-    menu.saveAs = addItem(menu.file, spec.saveAs);
-    addSeparator(menu.file, spec.separator1);
-    menu.print = addItem(menu.file, spec.print);
-    addSeparator(menu.file, spec.separator2);
-    menu.exit = addItem(menu.file, spec.exit);
-    menu.help = addItem(bar, spec.help);
-    menu.help->setShortcut(spec.helpShortcut);
+    menu.file = bar->addMenu(layout.file.caption);
+    menu.file->setObjectName(layout.file.name);
+    menu.newCard = addItem(menu.file, layout.newCard);
+    menu.open = addItem(menu.file, layout.open);
+    menu.saveAs = addItem(menu.file, layout.saveAs);
+    addSeparator(menu.file, layout.separator1);
+    menu.print = addItem(menu.file, layout.print);
+    addSeparator(menu.file, layout.separator2);
+    menu.exit = addItem(menu.file, layout.exit);
+    menu.help = addItem(bar, layout.help);
+    menu.help->setShortcut(layout.helpShortcut);
     return menu;
 }

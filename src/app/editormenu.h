@@ -38,4 +38,4 @@ struct EditorMenu
 EditorMenuSpec editorMenuSpec(CardKind kind);
 
 // Builds the menu on `bar`; every menu, item and separator is named.
-EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &spec);
+EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &layout);

@@ -79,10 +79,10 @@ void TfrmTemplate::buildPanel(int height)
     connect(BitBtn1, &QPushButton::clicked, this, &TfrmTemplate::BitBtn1Click);
 }
 
-CardPage *TfrmTemplate::addPage(const PageSpec &spec)
+CardPage *TfrmTemplate::addPage(const PageSpec &layout)
 {
-    CardPage *page = buildPage(spec, editorWiring(*m_gate, *m_guard));
-    PageControl->addTab(page, spec.caption);
+    CardPage *page = buildPage(layout, editorWiring(*m_gate, *m_guard));
+    PageControl->addTab(page, layout.caption);
     keepPanelLastInTabOrder(page);
     return page;
 }

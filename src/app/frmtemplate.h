@@ -2,7 +2,7 @@
 
 #include "app/cardeditor.h"
 #include "app/editormenu.h"
-#include "app/fieldspec.h"
+#include "app/fieldrow.h"
 
 #include <QMainWindow>
 

@@ -145,10 +145,10 @@ bool spansRow(FieldKind kind)
            kind == FieldKind::RadioGroup;
 }
 
-QList<QList<const FieldSpec *>> rowsOf(const PageSpec &spec)
+QList<QList<const FieldSpec *>> rowsOf(const PageSpec &layout)
 {
     QList<QList<const FieldSpec *>> rows;
-    for (const FieldSpec &field : spec.fields) {
+    for (const FieldSpec &field : layout.fields) {
         const bool continues = (field.flags & SameRow) && !rows.isEmpty() &&
                                field.kind != FieldKind::Heading &&
                                rows.last().constFirst()->kind != FieldKind::Heading;
@@ -162,17 +162,17 @@ QList<QList<const FieldSpec *>> rowsOf(const PageSpec &spec)
 
 } // namespace
 
-CardPage *buildPage(const PageSpec &spec, const FieldWiring &wiring)
+CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring)
 {
     auto *page = new CardPage;
-    page->setObjectName(spec.name);
+    page->setObjectName(layout.name);
     QWidget *content = page->content();
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    const auto rows = rowsOf(spec);
+    const auto rows = rowsOf(layout);
     int widest = 1;
     for (const auto &row : rows)
         widest = qMax(widest, int(row.size()));

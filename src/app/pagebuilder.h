@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fieldspec.h"
+#include "app/fieldrow.h"
 
 #include <QScrollArea>
 #include <functional>
@@ -29,7 +29,7 @@ using FieldWiring = std::function<void(QWidget *control, const FieldSpec &field)
 // items, initial text and hint (lines separated by "\n\r" shown as lines);
 // rows marked SameRow continue the previous row to the right; hidden rows are
 // created but not shown. The page's objectName is the page name.
-CardPage *buildPage(const PageSpec &spec, const FieldWiring &wiring = {});
+CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring = {});
 
 // The label built for `control`, or null.
 QLabel *labelOf(const QWidget *control);

@@ -19,12 +19,13 @@ QString reportFontFamily()
 
 namespace {
 
-QFont makeScaledFont(const FontSpec &spec)
+QFont makeScaledFont(const FontSpec &fontRow)
 {
     QFont font(reportFontFamily());
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.pixels * ReportFont::kScale))));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(fontRow.pixels * ReportFont::kScale))));
+    font.setBold(fontRow.bold);
+    font.setUnderline(fontRow.underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
@@ -32,7 +33,8 @@ QFont makeScaledFont(const FontSpec &spec)
 
 } // namespace
 
-ReportFont::ReportFont(const FontSpec &spec) : m_font(makeScaledFont(spec)), m_metrics(m_font) {}
+ReportFont::ReportFont(const FontSpec &fontRow) : m_font(makeScaledFont(fontRow)), m_metrics(m_font)
+{}
 
 double ReportFont::advance(const QString &text) const
 {

@@ -38,7 +38,7 @@ class ReportFont
 public:
     static constexpr double kScale = 8.0;
 
-    explicit ReportFont(const FontSpec &spec);
+    explicit ReportFont(const FontSpec &fontRow);
 
     // The font to draw with under a painter scaled by 1 / kScale.
     const QFont &scaledFont() const { return m_font; }

@@ -8,33 +8,33 @@
 
 namespace {
 
-TextStyle styleOf(const layout::ItemSpec &spec)
+TextStyle styleOf(const layout::ItemSpec &itemRow)
 {
     TextStyle style;
-    style.font = spec.font;
-    style.frame = FrameSides::fromInt(spec.frame);
-    style.wordWrap = spec.flags & layout::WordWrap;
-    style.autoSize = spec.flags & layout::AutoSize;
-    style.opaque = spec.flags & layout::Opaque;
-    style.cells = spec.cells.pattern;
-    if (spec.flags & layout::Center)
+    style.font = itemRow.font;
+    style.frame = FrameSides::fromInt(itemRow.frame);
+    style.wordWrap = itemRow.flags & layout::WordWrap;
+    style.autoSize = itemRow.flags & layout::AutoSize;
+    style.opaque = itemRow.flags & layout::Opaque;
+    style.cells = itemRow.cells.pattern;
+    if (itemRow.flags & layout::Center)
         style.alignment = Qt::AlignHCenter;
-    else if (spec.flags & layout::AlignRight)
+    else if (itemRow.flags & layout::AlignRight)
         style.alignment = Qt::AlignRight;
     return style;
 }
 
-SheetItem makeItem(const layout::ItemSpec &spec)
+SheetItem makeItem(const layout::ItemSpec &itemRow)
 {
-    const QString name = QString::fromUtf8(spec.name);
-    const QRect rect(spec.left, spec.top, spec.width, spec.height);
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString name = QString::fromUtf8(itemRow.name);
+    const QRect rect(itemRow.left, itemRow.top, itemRow.width, itemRow.height);
+    const QString text = QString::fromUtf8(itemRow.text);
+    switch (itemRow.kind) {
     case layout::Kind::Label: {
         SheetLabel label;
         label.name = name;
         label.rect = rect;
-        label.style = styleOf(spec);
+        label.style = styleOf(itemRow);
         label.setCaption(text);
         return label;
     }
@@ -42,7 +42,7 @@ SheetItem makeItem(const layout::ItemSpec &spec)
         SheetMemo memo;
         memo.name = name;
         memo.rect = rect;
-        memo.style = styleOf(spec);
+        memo.style = styleOf(itemRow);
         if (!text.isEmpty())
             memo.setLines(text.split(QLatin1Char('\n')));
         return memo;
@@ -55,10 +55,10 @@ SheetItem makeItem(const layout::ItemSpec &spec)
     SheetShape shape;
     shape.name = name;
     shape.rect = rect;
-    shape.kind = spec.kind == layout::Kind::HLine   ? SheetShape::Kind::HorizontalLine
-                 : spec.kind == layout::Kind::VLine ? SheetShape::Kind::VerticalLine
-                                                    : SheetShape::Kind::Rectangle;
-    shape.setEnabled(!(spec.flags & layout::Disabled));
+    shape.kind = itemRow.kind == layout::Kind::HLine   ? SheetShape::Kind::HorizontalLine
+                 : itemRow.kind == layout::Kind::VLine ? SheetShape::Kind::VerticalLine
+                                                       : SheetShape::Kind::Rectangle;
+    shape.setEnabled(!(itemRow.flags & layout::Disabled));
     return shape;
 }
 
@@ -69,26 +69,26 @@ ReportSheet::ReportSheet(const SheetLayout &layout, QObject *parent)
 {
     setObjectName(QString::fromUtf8(layout.name));
     m_items.reserve(layout.items.size());
-    for (const layout::ItemSpec &spec : layout.items) {
-        m_index.insert(QString::fromUtf8(spec.name), m_items.size());
-        m_items.push_back(makeItem(spec));
-        if (spec.cells.pattern)
-            addCellDividers(spec);
+    for (const layout::ItemSpec &itemRow : layout.items) {
+        m_index.insert(QString::fromUtf8(itemRow.name), m_items.size());
+        m_items.push_back(makeItem(itemRow));
+        if (itemRow.cells.pattern)
+            addCellDividers(itemRow);
     }
 }
 
 // Dividers stand in the middle of the blank runs between the characters of
 // a full value, so the boxes fit the printed characters whatever the font.
-void ReportSheet::addCellDividers(const layout::ItemSpec &spec)
+void ReportSheet::addCellDividers(const layout::ItemSpec &itemRow)
 {
-    const QString sample = QString::fromUtf8(spec.cells.sample);
+    const QString sample = QString::fromUtf8(itemRow.cells.sample);
     const std::vector<double> bounds =
-        SheetPainter::cellBoundaries(*spec.cells.pattern, sample, spec.font);
+        SheetPainter::cellBoundaries(*itemRow.cells.pattern, sample, itemRow.font);
     const QStringList named =
-        spec.cellShapes
-            ? QString::fromUtf8(spec.cellShapes).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+        itemRow.cellShapes
+            ? QString::fromUtf8(itemRow.cellShapes).split(QLatin1Char(' '), Qt::SkipEmptyParts)
             : QStringList();
-    const bool box = (spec.flags & layout::CellBox) && named.size() == 1 && bounds.size() >= 2;
+    const bool box = (itemRow.flags & layout::CellBox) && named.size() == 1 && bounds.size() >= 2;
     const qsizetype firstNamed = qsizetype(bounds.size()) - (box ? 2 : named.size());
 
     const auto add = [&](const QString &name, SheetShape::Kind kind, const QRect &rect) {
@@ -102,20 +102,20 @@ void ReportSheet::addCellDividers(const layout::ItemSpec &spec)
     // A one-pixel-wide line rectangle draws its line half a pixel in.
     const auto divider = [&](const QString &name, double x) {
         add(name, SheetShape::Kind::VerticalLine,
-            QRect(spec.left + int(std::lround(x - 0.5)), spec.top, 1, spec.height));
+            QRect(itemRow.left + int(std::lround(x - 0.5)), itemRow.top, 1, itemRow.height));
     };
     for (qsizetype i = 0; i < qsizetype(bounds.size()); ++i) {
         const double x = bounds[size_t(i)];
         if (i < firstNamed)
-            divider(QStringLiteral("%1.cell%2").arg(QString::fromUtf8(spec.name)).arg(i + 1), x);
+            divider(QStringLiteral("%1.cell%2").arg(QString::fromUtf8(itemRow.name)).arg(i + 1), x);
         else if (!box)
             divider(named.at(i - firstNamed), x);
     }
     if (box) {
         const double from = bounds[bounds.size() - 2];
         add(named.first(), SheetShape::Kind::Rectangle,
-            QRect(spec.left + int(std::lround(from)), spec.top,
-                  int(std::lround(bounds.back() - from)), spec.height));
+            QRect(itemRow.left + int(std::lround(from)), itemRow.top,
+                  int(std::lround(bounds.back() - from)), itemRow.height));
     }
 }
 

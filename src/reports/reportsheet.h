@@ -63,7 +63,7 @@ public:
 private:
     template <class T> T *find(const QString &name);
     template <class T> const T *find(const QString &name) const;
-    void addCellDividers(const layout::ItemSpec &spec);
+    void addCellDividers(const layout::ItemSpec &itemRow);
 
     PageFormat m_format;
     QSize m_band;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fieldspec.h"
+#include "app/fieldrow.h"
 
 #include <QList>
 #include <QString>

@@ -42,8 +42,8 @@ std::optional<Languages> languagesShownBy(const QString &control)
 
 RepeatingGroup groupEntries(Group which)
 {
-    const RkGroupSpec &spec = rkGroup(which);
-    return RepeatingGroup(spec.room, spec.limit, !spec.kindBox.isEmpty());
+    const RkGroupSpec &layout = rkGroup(which);
+    return RepeatingGroup(layout.room, layout.limit, !layout.kindBox.isEmpty());
 }
 
 } // namespace
@@ -62,19 +62,19 @@ void RkEditorLogic::leave(const QString &control)
 
 void RkEditorLogic::enter(const QString &control)
 {
-    for (const RkGroupSpec &spec : rkGroups()) {
-        if (spec.numberBox == control)
-            enterNumberBox(spec.group);
+    for (const RkGroupSpec &layout : rkGroups()) {
+        if (layout.numberBox == control)
+            enterNumberBox(layout.group);
     }
 }
 
 void RkEditorLogic::click(const QString &button)
 {
-    for (const RkGroupSpec &spec : rkGroups()) {
-        if (spec.nextButton == button)
-            step(spec.group, 1);
-        else if (spec.previousButton == button)
-            step(spec.group, -1);
+    for (const RkGroupSpec &layout : rkGroups()) {
+        if (layout.nextButton == button)
+            step(layout.group, 1);
+        else if (layout.previousButton == button)
+            step(layout.group, -1);
     }
 }
 

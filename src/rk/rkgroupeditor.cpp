@@ -30,20 +30,20 @@ std::optional<Party> partyOf(Group which)
 
 void RkEditorLogic::leaveGroupField(const QString &control)
 {
-    for (const RkGroupSpec &spec : rkGroups()) {
-        if (spec.numberBox == control) {
-            leaveNumberBox(spec.group);
-        } else if (spec.storingFields.contains(control)) {
+    for (const RkGroupSpec &layout : rkGroups()) {
+        if (layout.numberBox == control) {
+            leaveNumberBox(layout.group);
+        } else if (layout.storingFields.contains(control)) {
             // Leaving the co-executor's code without its number has asked
             // for the number already.
-            if (control == u"cpk"_s && m_controls.text(spec.numberBox).trimmed().isEmpty())
+            if (control == u"cpk"_s && m_controls.text(layout.numberBox).trimmed().isEmpty())
                 return;
-            const bool stored = store(spec.group);
+            const bool stored = store(layout.group);
             if (control == u"cpa"_s) {
-                m_controls.focus(spec.nextButton);
+                m_controls.focus(layout.nextButton);
             } else if (control == u"mm9036"_s && stored) {
-                m_controls.setText(spec.numberBox, QString::number(state(spec.group).current));
-                m_controls.focus(spec.nextButton);
+                m_controls.setText(layout.numberBox, QString::number(state(layout.group).current));
+                m_controls.focus(layout.nextButton);
             }
         }
     }
@@ -62,54 +62,54 @@ std::optional<int> RkEditorLogic::numberIn(const QString &numberBox)
 
 bool RkEditorLogic::store(Group which)
 {
-    const RkGroupSpec &spec = rkGroup(which);
-    const std::optional<int> number = numberIn(spec.numberBox);
+    const RkGroupSpec &layout = rkGroup(which);
+    const std::optional<int> number = numberIn(layout.numberBox);
     if (!number)
         return false;
     GroupState &group = state(which);
     group.current = *number;
     QString kindNumber;
-    if (!spec.kindBox.isEmpty())
-        kindNumber = QString::number(personkind::kindNumber(m_controls.text(spec.kindBox)));
-    const RkEntry entry = rkEntryFromControls(*this, spec, kindNumber);
+    if (!layout.kindBox.isEmpty())
+        kindNumber = QString::number(personkind::kindNumber(m_controls.text(layout.kindBox)));
+    const RkEntry entry = rkEntryFromControls(*this, layout, kindNumber);
     group.entries.store(*number, entry.display, entry.file);
     return true;
 }
 
 void RkEditorLogic::enterNumberBox(Group which)
 {
-    const RkGroupSpec &spec = rkGroup(which);
+    const RkGroupSpec &layout = rkGroup(which);
     GroupState &group = state(which);
     group.onEnter = group.current;
-    if (group.current > spec.limit) {
-        dialogs().inform(spec.limitMessage);
-        m_controls.focus(spec.nextSection);
+    if (group.current > layout.limit) {
+        dialogs().inform(layout.limitMessage);
+        m_controls.focus(layout.nextSection);
     }
 }
 
 void RkEditorLogic::leaveNumberBox(Group which)
 {
-    const RkGroupSpec &spec = rkGroup(which);
+    const RkGroupSpec &layout = rkGroup(which);
     GroupState &group = state(which);
-    const QString text = m_controls.text(spec.numberBox).trimmed();
-    m_controls.setText(spec.numberBox, text);
+    const QString text = m_controls.text(layout.numberBox).trimmed();
+    m_controls.setText(layout.numberBox, text);
 
     if (text.isEmpty() && group.onEnter != 0) {
         deleteEntry(which, group.onEnter);
-        m_controls.focus(spec.numberBox);
+        m_controls.focus(layout.numberBox);
         if (!group.entries.exists(1))
             group.onEnter = 0;
     }
 
-    if (m_controls.text(spec.numberBox).isEmpty()) {
+    if (m_controls.text(layout.numberBox).isEmpty()) {
         emptyValueFields(which);
         if (group.onEnter == 0)
-            m_controls.focus(spec.nextSection);
+            m_controls.focus(layout.nextSection);
         return;
     }
-    const std::optional<int> number = numberIn(spec.numberBox);
+    const std::optional<int> number = numberIn(layout.numberBox);
     if (!number) {
-        m_controls.focus(spec.numberBox);
+        m_controls.focus(layout.numberBox);
         return;
     }
     group.current = *number;
@@ -119,7 +119,7 @@ void RkEditorLogic::leaveNumberBox(Group which)
 
 void RkEditorLogic::deleteEntry(Group which, int number)
 {
-    const RkGroupSpec &spec = rkGroup(which);
+    const RkGroupSpec &layout = rkGroup(which);
     GroupState &group = state(which);
     const int formerLast = group.entries.remove(number);
     group.onEnter = formerLast != 0 ? formerLast : number;
@@ -132,7 +132,7 @@ void RkEditorLogic::deleteEntry(Group which, int number)
     }
 
     if (group.onEnter >= 2) {
-        m_controls.setText(spec.numberBox, QString::number(group.onEnter - 1));
+        m_controls.setText(layout.numberBox, QString::number(group.onEnter - 1));
     } else {
         group.onEnter = 0;
         emptyValueFields(which);
@@ -141,8 +141,8 @@ void RkEditorLogic::deleteEntry(Group which, int number)
 
 void RkEditorLogic::step(Group which, int by)
 {
-    const RkGroupSpec &spec = rkGroup(which);
-    const std::optional<int> number = numberIn(spec.numberBox);
+    const RkGroupSpec &layout = rkGroup(which);
+    const std::optional<int> number = numberIn(layout.numberBox);
     if (!number || (by < 0 && *number <= 1))
         return;
     const int next = *number + by;
@@ -150,13 +150,13 @@ void RkEditorLogic::step(Group which, int by)
     emptyValueFields(which);
     if (state(which).entries.exists(next))
         showEntry(which, next);
-    m_controls.setText(spec.numberBox, QString::number(next));
-    m_controls.focus(spec.numberBox);
+    m_controls.setText(layout.numberBox, QString::number(next));
+    m_controls.focus(layout.numberBox);
 }
 
 void RkEditorLogic::showEntry(Group which, int number)
 {
-    const RkGroupSpec &spec = rkGroup(which);
+    const RkGroupSpec &layout = rkGroup(which);
     const cardfile::Pieces entry(state(which).entries.entry(number));
     // The kind comes first, so that the code is shown on its own mask.
     if (const std::optional<Party> party = partyOf(which)) {
@@ -164,17 +164,17 @@ void RkEditorLogic::showEntry(Group which, int number)
         showPartyKind(*party, kind);
         m_markers.at(int(*party)) = personkind::marker(kind);
     }
-    for (int value = 0; value < spec.valueFields.size(); ++value)
-        m_controls.setText(spec.valueFields.at(value), entry.at(value + 2));
+    for (int value = 0; value < layout.valueFields.size(); ++value)
+        m_controls.setText(layout.valueFields.at(value), entry.at(value + 2));
 }
 
 void RkEditorLogic::emptyValueFields(Group which)
 {
-    const RkGroupSpec &spec = rkGroup(which);
-    for (const QString &field : spec.valueFields) {
+    const RkGroupSpec &layout = rkGroup(which);
+    for (const QString &field : layout.valueFields) {
         // The kind box keeps its kind, so that a new entry never goes
         // without one.
-        if (field != spec.kindBox)
+        if (field != layout.kindBox)
             m_controls.setText(field, QString());
     }
 }

@@ -65,23 +65,23 @@ const RkGroupSpec &rkGroup(RkCardData::Group group)
 
 const RkGroupSpec *rkGroupOf(const QString &control)
 {
-    for (const RkGroupSpec &spec : rkGroups()) {
-        if (spec.numberBox == control || spec.valueFields.contains(control) ||
-            spec.nextButton == control || spec.previousButton == control)
-            return &spec;
+    for (const RkGroupSpec &layout : rkGroups()) {
+        if (layout.numberBox == control || layout.valueFields.contains(control) ||
+            layout.nextButton == control || layout.previousButton == control)
+            return &layout;
     }
     return nullptr;
 }
 
-RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &spec,
+RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &layout,
                             const QString &kindNumber)
 {
-    QStringList display{card.fieldText(spec.numberBox)};
+    QStringList display{card.fieldText(layout.numberBox)};
     QStringList file = display;
-    for (const QString &field : spec.valueFields) {
+    for (const QString &field : layout.valueFields) {
         const QString text = card.fieldText(field);
         display.append(text);
-        file.append(field == spec.kindBox ? kindNumber : text);
+        file.append(field == layout.kindBox ? kindNumber : text);
     }
     return {display.join(cardfile::kSeparator), file.join(cardfile::kSeparator)};
 }

@@ -38,5 +38,5 @@ struct RkEntry
 
 // The entry the group's controls show. `kindNumber` is what the file form
 // carries in place of the kind text.
-RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &spec,
+RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &layout,
                             const QString &kindNumber);
