@@ -1,7 +1,48 @@
+#include "app/commandline.h"
+#include "app/editorregistry.h"
+#include "app/help.h"
+#include "app/helpwindow.h"
+#include "app/mainform.h"
+#include "app/qtdialogs.h"
+#include "app/startup.h"
+#include "reports/sheetset.h"
+
 #include <QApplication>
+
+namespace {
+// The card editors that are part of the program, one factory per kind, e.g.
+//     registerEditor<TfrmRK1>(CardKind::RK);
+// A kind left out opens nothing from the main window and is refused by the
+// command line.
+void registerEditors() {}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // A command line task needs no display.
+    if (wantsCommandLine(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ovrida"));
+    installQtTranslations(app);
+    registerEditors();
+
+    if (const std::optional<int> exitCode = runCommandLine(app.arguments()))
+        return *exitCode;
+
+    QtDialogs screenDialogs;
+    setDialogs(&screenDialogs);
+    setHelpOpener([] { showHelpWindow(); });
+
+    TMainForm mainForm;
+
+    // The report sheets, hidden and shared by every editor until the end.
+    SheetSet reportSheets;
+
+    mainForm.show();
+    const int exitCode = QApplication::exec();
+    // Windows closed on the way out free themselves through deferred deletion.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
 }

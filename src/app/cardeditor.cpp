@@ -1,5 +1,7 @@
 #include "app/cardeditor.h"
 
+#include "app/dialogs.h"
+
 namespace {
 std::function<void(CardKind)> &opener()
 {
@@ -17,4 +19,10 @@ void openEditor(CardKind kind)
 {
     if (opener())
         opener()(kind);
+}
+
+bool CardEditor::printToPdf(const QString &)
+{
+    dialogs().inform(QStringLiteral("Друк цієї картки у файл PDF недоступний."));
+    return false;
 }

@@ -2,6 +2,8 @@
 
 #include "app/cardkind.h"
 
+#include <QString>
+
 #include <functional>
 
 // What the main window and the command line need from a card editor window.
@@ -22,6 +24,12 @@ public:
     // "Відкрити...": asks about unsaved changes and for a file, then reads it.
     // Returns true when a file was read to its end without an error.
     virtual bool open() = 0;
+    // "Друк" into the PDF file `path` instead of the preview: the same
+    // filling and notices, exactly the pages the preview would show. Returns
+    // true when the file was written; otherwise the reason was shown through
+    // the dialogs service and nothing was written. An editor that cannot
+    // print says so.
+    virtual bool printToPdf(const QString &path);
 };
 
 // The main window installs how a fresh editor of a kind is opened; an

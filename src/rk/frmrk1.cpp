@@ -123,11 +123,6 @@ void TfrmRK1::clearCard()
     m_logic.clearCard();
 }
 
-void TfrmRK1::printCard()
-{
-    dialogs().inform(u"Друк ще не доступний у цій збірці програми."_s);
-}
-
 void TfrmRK1::changeEvent(QEvent *event)
 {
     TfrmTemplate::changeEvent(event);

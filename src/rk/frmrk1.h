@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QStringList>
 
+class CompositeReport;
 class QLabel;
 
 // The editor window of the registration card of a research or development
@@ -33,6 +34,15 @@ public:
     // Empties the card before a file is read.
     void clearCard();
 
+    // "Друк" (N8Click): fills the sheets, shows the continuation notices and
+    // opens the preview of the pages.
+    void N8Click();
+    // The same filling and pages written to a PDF file instead of the
+    // preview (frmrk1print.cpp).
+    bool printToPdf(const QString &path) override;
+    // The editor's composite report, made on first use.
+    CompositeReport &QRCompositeReport1();
+
     const RkEditorLogic &logic() const { return m_logic; }
 
 protected:
@@ -53,6 +63,9 @@ private:
     QLabel *label(const QString &name) const;
     void connectRules();
     void windowActivated();
+    // Prepares a printing run: fills the sheets and shows the notices.
+    void fillSheets();
+    void QRCompositeReport1AddReports(CompositeReport &report);
 
     // Every named control and label, found once: the rules look them up by
     // name all the time.
@@ -65,4 +78,5 @@ private:
     QString openedName; // full path of the file last opened
     QString execKindNo; // executor's kind number as last written
     bool m_leftForDialog = false;
+    CompositeReport *m_report = nullptr;
 };

@@ -1,0 +1,166 @@
+// How fast "Друк" of the registration card fills and prepares its sheets, and
+// what printing a full card to a PDF file costs as a whole process against a
+// bare Qt program that writes one A4 page of text with QPdfWriter.
+#include "rk/frmrk1.h"
+#include "rk/rkprint.h"
+
+#include "app/consoledialogs.h"
+#include "app/dialogs.h"
+#include "reports/compositereport.h"
+#include "reports/sheetset.h"
+
+// The full card the tests use: 5 customers, 20 co-executors, 15 stages.
+#include "../tests/rk/support/rkfiles.cpp"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs this program with `arguments` `runs` times; the median wall time in ms.
+double medianRun(const QStringList &arguments, int runs)
+{
+    QList<qint64> times;
+    for (int run = 0; run < runs; ++run) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QCoreApplication::applicationFilePath(), arguments);
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            qFatal("%s failed", qPrintable(arguments.join(u' ')));
+        times.append(timer.nsecsElapsed());
+    }
+    std::sort(times.begin(), times.end());
+    return double(times.at(times.size() / 2)) / 1e6;
+}
+
+// What "ovrida pdf CARD OUT.pdf" does: a hidden editor reads the card and
+// prints it to the file; its notices go to the error stream.
+int printCardToPdf(const QString &card, const QString &pdf)
+{
+    ConsoleDialogs console(stderr);
+    Dialogs *previous = setDialogs(&console);
+    SheetSet sheets;
+    int result = 2;
+    {
+        TfrmRK1 window;
+        if (window.readCard(card) && window.printToPdf(pdf))
+            result = 0;
+    }
+    setDialogs(previous);
+    return result;
+}
+
+// The bare program of the comparison: one A4 page of text.
+int writeBarePdf(const QString &pdf)
+{
+    QPdfWriter writer(pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter(&writer);
+    painter.setFont(QFont(u"Arial"_s, 12));
+    painter.drawText(QRect(0, 0, writer.width(), writer.height()), Qt::TextWordWrap,
+                     u"Реєстраційна картка НДР і ДКР"_s);
+    return painter.end() ? 0 : 1;
+}
+
+} // namespace
+
+class RkPrintBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QFile card(m_folder.filePath(u"full.txt"_s));
+        QVERIFY(card.open(QIODevice::WriteOnly));
+        card.write(cardBytes(fullCardLines()));
+    }
+
+    void fillAndPrepareFullCard()
+    {
+        ConsoleDialogs console(stderr);
+        Dialogs *previous = setDialogs(&console);
+        SheetSet sheets;
+        TfrmRK1 window;
+        QVERIFY(window.readCard(m_folder.filePath(u"full.txt"_s)));
+        CompositeReport report;
+        report.setOnAddReports([&sheets](CompositeReport &r) { addRkReports(r, sheets); });
+        int pages = 0;
+        QBENCHMARK
+        {
+            fillRkSheets(window.logic(), sheets);
+            pages = report.prepare()->pageCount();
+        }
+        setDialogs(previous);
+        QCOMPARE(pages, 5);
+    }
+
+    void writeFullCardPdf()
+    {
+        ConsoleDialogs console(stderr);
+        Dialogs *previous = setDialogs(&console);
+        SheetSet sheets;
+        TfrmRK1 window;
+        QVERIFY(window.readCard(m_folder.filePath(u"full.txt"_s)));
+        const QString pdf = m_folder.filePath(u"inprocess.pdf"_s);
+        bool written = false;
+        QBENCHMARK
+        {
+            written = window.printToPdf(pdf);
+        }
+        setDialogs(previous);
+        QVERIFY(written);
+    }
+
+    void pdfProcessAgainstBareQt()
+    {
+        const QString card = m_folder.filePath(u"full.txt"_s);
+        const QString pdf = m_folder.filePath(u"card.pdf"_s);
+        const double print = medianRun({u"--pdf"_s, card, pdf}, 9);
+        const double bare = medianRun({u"--bare-pdf"_s, m_folder.filePath(u"bare.pdf"_s)}, 9);
+        qInfo("PDF of the full card (5 pages) as a process: %.1f ms; bare Qt program writing "
+              "one A4 page with QPdfWriter: %.1f ms; ratio %.2f",
+              print, bare, print / bare);
+        QVERIFY(QFile::exists(pdf));
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 4 && qstrcmp(argv[1], "--pdf") == 0) {
+        QApplication app(argc, argv);
+        return printCardToPdf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    // The full card as a file, for looking at its PDF or timing it alone.
+    if (argc == 3 && qstrcmp(argv[1], "--write-card") == 0) {
+        QFile card(QString::fromLocal8Bit(argv[2]));
+        return card.open(QIODevice::WriteOnly) && card.write(cardBytes(fullCardLines())) > 0 ? 0
+                                                                                             : 1;
+    }
+    if (argc == 3 && qstrcmp(argv[1], "--bare-pdf") == 0) {
+        QApplication app(argc, argv);
+        return writeBarePdf(QString::fromLocal8Bit(argv[2]));
+    }
+    QApplication app(argc, argv);
+    RkPrintBench bench;
+    return QTest::qExec(&bench, argc, argv);
+}
+
+#include "rkprint_bench.moc"

@@ -1,0 +1,65 @@
+// "Друк" of the registration card window: the filling of the sheets, the
+// continuation notices, the preview and the PDF file of the same pages.
+#include "rk/frmrk1.h"
+#include "rk/rkprint.h"
+
+#include "app/dialogs.h"
+#include "reports/compositereport.h"
+#include "reports/reportpreview.h"
+#include "reports/sheetset.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The sheets the program made at start-up; a program part that runs without
+// them (the command line, a test) gets a set of its own once.
+SheetSet &sheetSet()
+{
+    if (SheetSet *made = SheetSet::instance())
+        return *made;
+    return *new SheetSet(QCoreApplication::instance());
+}
+
+} // namespace
+
+CompositeReport &TfrmRK1::QRCompositeReport1()
+{
+    if (!m_report) {
+        m_report = new CompositeReport(this);
+        m_report->setOnAddReports(
+            [this](CompositeReport &report) { QRCompositeReport1AddReports(report); });
+    }
+    return *m_report;
+}
+
+void TfrmRK1::QRCompositeReport1AddReports(CompositeReport &report)
+{
+    addRkReports(report, sheetSet());
+}
+
+void TfrmRK1::fillSheets()
+{
+    for (const QString &notice : fillRkSheets(m_logic, sheetSet()))
+        dialogs().inform(notice);
+}
+
+void TfrmRK1::N8Click()
+{
+    fillSheets();
+    QRCompositeReport1().preview(this);
+}
+
+void TfrmRK1::printCard()
+{
+    N8Click();
+}
+
+bool TfrmRK1::printToPdf(const QString &path)
+{
+    fillSheets();
+    const ExportResult written = QRCompositeReport1().exportPdf(path);
+    if (!written)
+        dialogs().inform(written.error);
+    return bool(written);
+}

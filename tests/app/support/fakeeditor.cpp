@@ -1,0 +1,96 @@
+#include "app/support/fakeeditor.h"
+
+#include "app/dialogs.h"
+#include "app/editorregistry.h"
+#include "app/unsavedchanges.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+QStringList FakeEditor::journal;
+
+namespace {
+QString kindName(CardKind kind)
+{
+    switch (kind) {
+    case CardKind::RK:
+        return QStringLiteral("RK");
+    case CardKind::OK:
+        return QStringLiteral("OK");
+    case CardKind::OKD:
+        return QStringLiteral("OKD");
+    }
+    return {};
+}
+
+std::array<int, 3> created{};
+} // namespace
+
+FakeEditor::FakeEditor(CardKind kind) : kind_(kind)
+{
+    const int serial = ++created[static_cast<std::size_t>(kind)];
+    setObjectName(kindName(kind) + QString::number(serial));
+    resize(200, 100);
+}
+
+bool FakeEditor::saveAs()
+{
+    const QString name = dialogs().saveFileName(QStringLiteral("Текстовые файлы|*.txt"),
+                                                QStringLiteral("txt"), kindName(kind_));
+    if (name.isEmpty()) {
+        journal.append(objectName() + QStringLiteral(" save cancelled"));
+        return false;
+    }
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        journal.append(objectName() + QStringLiteral(" save failed"));
+        return false;
+    }
+    file.write(QStringLiteral("%1 card: %2").arg(kindName(kind_), card).toUtf8());
+    if (!file.commit())
+        return false;
+    journal.append(objectName() + QStringLiteral(" saved ") + name);
+    modified_ = false;
+    return true;
+}
+
+bool FakeEditor::open()
+{
+    // The real editors start their open dialog in the home folder.
+    QDir::setCurrent(QDir::homePath());
+    const QString name = dialogs().openFileName(QStringLiteral("Все файлы|*.*"));
+    QFile file(name);
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    card = QString::fromLatin1(file.readAll()).trimmed();
+    journal.append(objectName() + QStringLiteral(" opened ") + name);
+    // A card that holds the word "broken" cannot be read to its end.
+    return !card.contains(QLatin1String("broken"));
+}
+
+void FakeEditor::closeEvent(QCloseEvent *event)
+{
+    if (!settleUnsavedChanges(*this)) {
+        event->ignore();
+        return;
+    }
+    journal.append(objectName() + QStringLiteral(" closed"));
+    event->accept();
+}
+
+void FakeEditor::registerAll()
+{
+    created = {};
+    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD})
+        registerEditorFactory(kind, [kind] { return new FakeEditor(kind); });
+}
+
+void FakeEditor::unregisterAll()
+{
+    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD})
+        registerEditorFactory(kind, {});
+}
