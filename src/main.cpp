@@ -6,15 +6,18 @@
 #include "app/qtdialogs.h"
 #include "app/startup.h"
 #include "reports/sheetset.h"
+#include "rk/frmrk1.h"
 
 #include <QApplication>
 
 namespace {
-// The card editors that are part of the program, one factory per kind, e.g.
-//     registerEditor<TfrmRK1>(CardKind::RK);
-// A kind left out opens nothing from the main window and is refused by the
-// command line.
-void registerEditors() {}
+// The card editors that are part of the program, one factory per kind. A kind
+// left out opens nothing from the main window and is refused by the command
+// line.
+void registerEditors()
+{
+    registerEditor<TfrmRK1>(CardKind::RK);
+}
 } // namespace
 
 int main(int argc, char *argv[])
