@@ -12,8 +12,7 @@
 
 namespace {
 // The card editors that are part of the program, one factory per kind. A kind
-// left out opens nothing from the main window and is refused by the command
-// line.
+// left out opens nothing from the main window and is refused by the command line.
 void registerEditors()
 {
     registerEditor<TfrmRK1>(CardKind::RK);

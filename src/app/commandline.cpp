@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -107,15 +108,15 @@ void writeLine(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-// The card is read and written by a hidden editor of its kind, whose open
-// and save dialogs are answered with the two files. Its messages go to the
-// error stream as they are; a question is answered Cancel, which stops
-// whatever asked it.
-int convertCard(const Task &task, std::FILE *errors)
+// The card is read by a hidden editor of its kind, whose open dialog is
+// answered with the card file, and then written or printed by `act`. Its
+// messages go to the error stream as they are; a question is answered Cancel,
+// which stops whatever asked it.
+int withOpenedCard(const Task &task, std::FILE *errors,
+                   const std::function<bool(CardEditor &, ConsoleDialogs &)> &act)
 {
     ConsoleDialogs console(errors);
     console.setOpenPath(task.card);
-    console.setSavePath(task.output);
     const DialogsInstallation installed(&console);
     const std::unique_ptr<QWidget> window(createEditor(task.kind));
     CardEditor *editor = cardEditorOf(window.get());
@@ -123,17 +124,26 @@ int convertCard(const Task &task, std::FILE *errors)
         writeLine(errors, QStringLiteral("Картку з файлу «%1» не прочитано.").arg(task.card));
         return failure;
     }
-    if (!editor->saveAs()) {
+    if (!act(*editor, console)) {
         writeLine(errors, QStringLiteral("Файл «%1» не записано.").arg(task.output));
         return failure;
     }
     return 0;
 }
 
-int printCardToPdf(const Task &, std::FILE *errors)
+int convertCard(const Task &task, std::FILE *errors)
 {
-    writeLine(errors, QStringLiteral("Друк у PDF ще не доступний у цій збірці програми."));
-    return failure;
+    return withOpenedCard(task, errors, [&task](CardEditor &editor, ConsoleDialogs &console) {
+        console.setSavePath(task.output);
+        return editor.saveAs();
+    });
+}
+
+int printCardToPdf(const Task &task, std::FILE *errors)
+{
+    return withOpenedCard(task, errors, [&task](CardEditor &editor, ConsoleDialogs &) {
+        return editor.printToPdf(task.output);
+    });
 }
 
 QString description()

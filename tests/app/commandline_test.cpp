@@ -66,7 +66,7 @@ private slots:
     void argumentErrorsExitWithAMessage();
     void convertGoesThroughTheEditorOfTheCardsKind();
     void failedReadWritesNothing();
-    void kindWithoutEditorAndPdfAreRefused();
+    void kindWithoutEditorAndEditorWithoutPrintingAreRefused();
     void helpDescribesTheCommands();
     void commandWordsNeedNoDisplay();
 
@@ -193,7 +193,7 @@ void CommandLineTest::failedReadWritesNothing()
     QVERIFY(unwritten.errors.contains(QStringLiteral("не записано")));
 }
 
-void CommandLineTest::kindWithoutEditorAndPdfAreRefused()
+void CommandLineTest::kindWithoutEditorAndEditorWithoutPrintingAreRefused()
 {
     registerEditorFactory(CardKind::OKD, {});
     writeFile(QStringLiteral("okd.txt"), "5013\\05\r\n");
@@ -203,11 +203,13 @@ void CommandLineTest::kindWithoutEditorAndPdfAreRefused()
     QVERIFY(noEditor.errors.contains(QStringLiteral("ОКД")));
     QVERIFY(!QFile::exists(QStringLiteral("okd-out.txt")));
 
+    // An editor that cannot print is opened, says so, and nothing is written.
+    FakeEditor::journal.clear();
     const Run pdf = run({QStringLiteral("pdf"), rkCard, QStringLiteral("card.pdf")});
     QCOMPARE(pdf.exitCode, std::optional<int>(2));
     QVERIFY(pdf.errors.contains(QStringLiteral("PDF")));
     QVERIFY(!QFile::exists(QStringLiteral("card.pdf")));
-    QVERIFY(FakeEditor::journal.isEmpty());
+    QCOMPARE(FakeEditor::journal, (QStringList{QStringLiteral("RK1 opened ") + rkCard}));
 }
 
 void CommandLineTest::helpDescribesTheCommands()
