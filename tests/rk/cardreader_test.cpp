@@ -5,7 +5,6 @@
 
 #include "cardfile/cardreader.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -81,28 +80,6 @@ private slots:
         plain.read({u"2655\\Одеса\\вул. Морська, 5"_s});
         QCOMPARE(plain.text(u"gorv"_s), u"Одеса"_s);
         QCOMPARE(plain.text(u"mm2655"_s), u"вул. Морська, 5"_s);
-    }
-
-    void financeAndRubricLinesFillTheirRowsInOrder()
-    {
-        PlainCard card;
-        QCOMPARE(card.read({u"7705\\дол.\\1"_s, u"7713\\тис.грн.\\2"_s, u"7706\\євро\\3"_s,
-                            u"7704\\DM\\4"_s, u"5616\\01.01.01"_s, u"5616\\02.02.02"_s,
-                            u"5616\\03.03.03"_s, u"5616\\04.04.04"_s, u"5616\\05.05.05"_s,
-                            u"5616\\06.06.06"_s, u"5616\\07.07.07"_s}),
-                 QString());
-        QCOMPARE(card.text(u"fin"_s), u"7705"_s);
-        QCOMPARE(card.text(u"ed"_s), u"дол."_s);
-        QCOMPARE(card.text(u"fin2"_s), u"7706"_s);
-        QCOMPARE(card.text(u"sum2"_s), u"3"_s);
-        QCOMPARE(card.text(u"ed56166"_s), u"06.06.06"_s);
-        const QStringList lines = card.lines();
-        QCOMPARE(lines.filter(u"\\тис.грн.\\"_s).size() + lines.filter(u"\\дол.\\"_s).size() +
-                     lines.filter(u"\\євро\\"_s).size(),
-                 3);
-        QVERIFY(lines.contains(u"7705\\дол.\\1"_s));
-        QVERIFY(!lines.contains(u"7704\\DM\\4"_s));
-        QCOMPARE(lines.filter(QRegularExpression(u"^5616"_s)).size(), 6);
     }
 
     void aNumberThatIsNotANumberStopsTheReading()
