@@ -54,7 +54,7 @@ QLabel *labelOf(const QWidget *control)
 namespace {
 
 // Labels wider than this wrap onto more lines.
-constexpr int kLabelWidth = 260;
+constexpr int kLabelWidth = 220;
 
 // Width of a field that holds at most `chars` characters.
 int widthFor(const QWidget *control, int chars)
@@ -81,7 +81,7 @@ QWidget *createControl(const FieldSpec &field, QWidget *parent)
         edit->setInputLimit(field.maxLength);
         edit->setText(field.text);
         if (field.maxLength > 0 && field.maxLength <= 12)
-            edit->setMaximumWidth(widthFor(edit, field.maxLength));
+            edit->setFixedWidth(widthFor(edit, field.maxLength));
         return edit;
     }
     case FieldKind::MaskedEdit: {
@@ -90,7 +90,7 @@ QWidget *createControl(const FieldSpec &field, QWidget *parent)
             maskedfield::setText(edit, field.text);
         const int positions = int(field.mask.section(QLatin1Char(';'), 0, 0).size());
         if (positions > 0 && positions <= 16)
-            edit->setMaximumWidth(widthFor(edit, positions));
+            edit->setFixedWidth(widthFor(edit, positions));
         return edit;
     }
     case FieldKind::Memo:
@@ -139,12 +139,6 @@ bool captionOnControl(FieldKind kind)
            kind == FieldKind::Button;
 }
 
-bool spansRow(FieldKind kind)
-{
-    return kind == FieldKind::Memo || kind == FieldKind::ScrollMemo ||
-           kind == FieldKind::RadioGroup;
-}
-
 QList<QList<const FieldSpec *>> rowsOf(const PageSpec &layout)
 {
     QList<QList<const FieldSpec *>> rows;
@@ -160,71 +154,161 @@ QList<QList<const FieldSpec *>> rowsOf(const PageSpec &layout)
     return rows;
 }
 
+// A label for `field` beside its control, or null when the caption is on the
+// control itself or there is none. A label keeps its text on one line up to
+// a width; a longer one wraps.
+QLabel *createLabel(const FieldSpec &field, QWidget *control, QWidget *parent)
+{
+    if (captionOnControl(field.kind) || field.label.isEmpty())
+        return nullptr;
+    auto *label = new QLabel(field.label, parent);
+    label->setObjectName(field.labelName);
+    const int natural = label->fontMetrics().horizontalAdvance(field.label) + 4;
+    label->setWordWrap(natural > kLabelWidth);
+    label->setMinimumWidth(qMin(natural, kLabelWidth));
+    label->setMaximumWidth(kLabelWidth);
+    label->setBuddy(control);
+    return label;
+}
+
+QLabel *createHeading(const FieldSpec &field, QWidget *parent)
+{
+    auto *heading = new QLabel(field.label, parent);
+    heading->setObjectName(field.labelName.isEmpty() ? field.name : field.labelName);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setVisible(!(field.flags & Hidden));
+    return heading;
+}
+
+// Buttons keep their own width; the other controls fill their cell up to
+// their maximum width.
+Qt::Alignment alignmentOf(FieldKind kind)
+{
+    return kind == FieldKind::Button ? Qt::AlignLeft : Qt::Alignment();
+}
+
+// Places the rows of a page. The page grid has two columns, labels and
+// controls, so that it fits the editor's width. A row of several fields puts
+// its first label in the label column and the rest of the row into a grid of
+// its own in the control column; consecutive rows of several fields share
+// that grid, so their columns line up (the finance rows).
+class PageGrid
+{
+public:
+    PageGrid(QWidget *content, const FieldWiring &wiring)
+        : m_content(content), m_grid(new QGridLayout(content)), m_wiring(wiring)
+    {
+        m_grid->setContentsMargins(8, 4, 8, 4);
+        m_grid->setHorizontalSpacing(6);
+        m_grid->setVerticalSpacing(2);
+        m_grid->setColumnStretch(1, 1);
+    }
+
+    void addRow(const QList<const FieldSpec *> &row)
+    {
+        if (row.size() > 1) {
+            m_block.append(row);
+            return;
+        }
+        addBlock();
+        const FieldSpec &field = *row.constFirst();
+        if (field.kind == FieldKind::Heading)
+            m_grid->addWidget(createHeading(field, m_content), m_row, 0, 1, 2);
+        else
+            addSingle(field);
+        ++m_row;
+    }
+
+    void finish()
+    {
+        addBlock();
+        m_grid->setRowStretch(m_row, 1);
+    }
+
+private:
+    QWidget *create(const FieldSpec &field, QLabel **label)
+    {
+        QWidget *control = createControl(field, m_content);
+        control->setObjectName(field.name);
+        if (!field.hint.isEmpty())
+            control->setToolTip(hintText(field.hint));
+        *label = createLabel(field, control, m_content);
+        if (field.flags & Hidden) {
+            control->hide();
+            if (*label)
+                (*label)->hide();
+        }
+        if (m_wiring)
+            m_wiring(control, field);
+        return control;
+    }
+
+    void addLabel(QLabel *label, int row)
+    {
+        if (label)
+            m_grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    void addSingle(const FieldSpec &field)
+    {
+        QLabel *label = nullptr;
+        QWidget *control = create(field, &label);
+        if (field.kind == FieldKind::RadioGroup) {
+            m_grid->addWidget(control, m_row, 0, 1, 2);
+            return;
+        }
+        addLabel(label, m_row);
+        m_grid->addWidget(control, m_row, 1, alignmentOf(field.kind));
+    }
+
+    // The waiting rows of several fields, as one grid in the control column.
+    void addBlock()
+    {
+        if (m_block.isEmpty())
+            return;
+        auto *block = new QGridLayout;
+        block->setContentsMargins(0, 0, 0, 0);
+        block->setHorizontalSpacing(6);
+        block->setVerticalSpacing(m_grid->verticalSpacing());
+        for (int r = 0; r < m_block.size(); ++r) {
+            const auto &row = m_block[r];
+            for (int i = 0; i < row.size(); ++i) {
+                QLabel *label = nullptr;
+                QWidget *control = create(*row[i], &label);
+                if (i == 0)
+                    addLabel(label, m_row + r);
+                else if (label)
+                    block->addWidget(label, r, 2 * i - 1, Qt::AlignLeft | Qt::AlignVCenter);
+                block->addWidget(control, r, 2 * i, alignmentOf(row[i]->kind));
+            }
+        }
+        // An empty last column takes the room that is left, so the fields
+        // keep their places from the left.
+        block->setColumnStretch(block->columnCount(), 1);
+        const int rows = int(m_block.size());
+        m_grid->addLayout(block, m_row, 1, rows, 1);
+        m_row += rows;
+        m_block.clear();
+    }
+
+    QWidget *m_content;
+    QGridLayout *m_grid;
+    const FieldWiring &m_wiring;
+    QList<QList<const FieldSpec *>> m_block;
+    int m_row = 0;
+};
+
 } // namespace
 
 CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring)
 {
     auto *page = new CardPage;
     page->setObjectName(layout.name);
-    QWidget *content = page->content();
-    auto *grid = new QGridLayout(content);
-    grid->setContentsMargins(8, 4, 8, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
-
-    const auto rows = rowsOf(layout);
-    int widest = 1;
-    for (const auto &row : rows)
-        widest = qMax(widest, int(row.size()));
-
-    for (int r = 0; r < rows.size(); ++r) {
-        const auto &row = rows[r];
-        for (int i = 0; i < row.size(); ++i) {
-            const FieldSpec &field = *row[i];
-            const bool last = i + 1 == row.size();
-            if (field.kind == FieldKind::Heading) {
-                auto *heading = new QLabel(field.label, content);
-                heading->setObjectName(field.labelName.isEmpty() ? field.name : field.labelName);
-                QFont bold = heading->font();
-                bold.setBold(true);
-                heading->setFont(bold);
-                heading->setVisible(!(field.flags & Hidden));
-                grid->addWidget(heading, r, 0, 1, -1);
-                continue;
-            }
-            QWidget *control = createControl(field, content);
-            control->setObjectName(field.name);
-            if (!field.hint.isEmpty())
-                control->setToolTip(hintText(field.hint));
-            QLabel *label = nullptr;
-            if (!captionOnControl(field.kind) && !field.label.isEmpty()) {
-                label = new QLabel(field.label, content);
-                label->setObjectName(field.labelName);
-                // A label keeps its text on one line up to a width; a longer
-                // one wraps.
-                const int natural = label->fontMetrics().horizontalAdvance(field.label) + 4;
-                label->setWordWrap(natural > kLabelWidth);
-                label->setMinimumWidth(qMin(natural, kLabelWidth));
-                label->setMaximumWidth(kLabelWidth);
-                label->setBuddy(control);
-                grid->addWidget(label, r, 2 * i, Qt::AlignLeft | Qt::AlignVCenter);
-            }
-            const int column = field.kind == FieldKind::RadioGroup ? 2 * i : 2 * i + 1;
-            const int span = last && (spansRow(field.kind) || widest > 1) ? -1 : 1;
-            const Qt::Alignment align =
-                field.kind == FieldKind::Button ? Qt::AlignLeft : Qt::Alignment();
-            grid->addWidget(control, r, column, 1, span, align);
-            if (field.flags & Hidden) {
-                control->hide();
-                if (label)
-                    label->hide();
-            }
-            if (wiring)
-                wiring(control, field);
-        }
-    }
-    for (int c = 0; c < 2 * widest; ++c)
-        grid->setColumnStretch(c, c % 2);
-    grid->setRowStretch(int(rows.size()), 1);
+    PageGrid grid(page->content(), wiring);
+    for (const auto &row : rowsOf(layout))
+        grid.addRow(row);
+    grid.finish();
     return page;
 }

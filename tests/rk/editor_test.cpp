@@ -2,6 +2,7 @@
 #include "rk/rkcatalogue.h"
 #include "rk/support/rkwindow.h"
 
+#include "app/pagebuilder.h"
 #include "app/radiogroup.h"
 
 #include <QAction>
@@ -58,6 +59,33 @@ private slots:
         rk.type(u"ed7020"_s, u"A"_s);
         QVERIFY(!save->isEnabled() && !print->isEnabled());
         QVERIFY(rk.window()->isModified());
+    }
+
+    // Every page fits the window's width (no control cut at the right), and
+    // the finance rows keep their columns under one another.
+    void pagesFitTheWindow()
+    {
+        RkWindow rk;
+        const QList<CardPage *> pages = rk.window()->findChildren<CardPage *>();
+        QCOMPARE(pages.size(), 6);
+        for (CardPage *page : pages) {
+            QVERIFY2(page->content()->minimumSizeHint().width() <= page->viewport()->width(),
+                     qPrintable(page->objectName()));
+        }
+        auto *tabs = rk.window()->findChild<QTabWidget *>(u"PageControl"_s);
+        tabs->setCurrentIndex(2);
+        QApplication::processEvents();
+        auto x = [&](const QString &name) {
+            QWidget *control = rk.control(name);
+            return control->mapTo(rk.window(), QPoint()).x();
+        };
+        for (const QStringList &column :
+             {QStringList{u"fin"_s, u"fin1"_s, u"fin2"_s}, QStringList{u"ed"_s, u"ed1"_s, u"ed2"_s},
+              QStringList{u"sum"_s, u"sum1"_s, u"sum2"_s}}) {
+            QCOMPARE(x(column[1]), x(column[0]));
+            QCOMPARE(x(column[2]), x(column[0]));
+        }
+        QVERIFY(x(u"fin"_s) < x(u"ed"_s) && x(u"ed"_s) < x(u"sum"_s));
     }
 
     void activationShowsTheFirstPageInUkrainian()
