@@ -1,5 +1,7 @@
 #include "cardfile/codepage.h"
 
+#include "cardfile/codepagetable.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -25,7 +27,8 @@ std::optional<QByteArray> encode(const QString &text)
 
 bool canHold(const QString &text)
 {
-    return encode(text).has_value();
+    // The table answers for the usual text; the codec decides the rest.
+    return table::holdsAll(text) || encode(text).has_value();
 }
 
 bool canCarry(const QString &text)

@@ -66,4 +66,16 @@ std::optional<QByteArray> encodeHeld(QStringView text)
     return bytes;
 }
 
+bool holdsAll(QStringView text)
+{
+    const Tables &t = tables();
+    if (t.bytes.empty())
+        return false;
+    for (const QChar character : text) {
+        if (t.bytes[character.unicode()] < 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace codepage::table

@@ -16,5 +16,8 @@ QString decode(const QByteArray &bytes);
 // Exactly codepage::encode(text) when every character of `text` is one of the
 // 256 the code page holds; nothing otherwise (codepage::encode then decides).
 std::optional<QByteArray> encodeHeld(QStringView text);
+// Whether every character of `text` is one of the 256 the code page holds;
+// false also when the tables could not be built.
+bool holdsAll(QStringView text);
 
 } // namespace codepage::table
