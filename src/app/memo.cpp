@@ -15,6 +15,29 @@ QString withNewlines(const QString &text)
     return result;
 }
 
+// What the document gives back for a text it was given: its own line and
+// paragraph marks read as line breaks, a no-break space as a blank.
+QString asDocumentGivesBack(const QString &text)
+{
+    QString result = withNewlines(text);
+    for (QChar &c : result) {
+        switch (c.unicode()) {
+        case 0xfdd0: // the document's frame marks
+        case 0xfdd1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+            c = QLatin1Char('\n');
+            break;
+        case QChar::Nbsp:
+            c = QLatin1Char(' ');
+            break;
+        default:
+            break;
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 Memo::Memo(QWidget *parent) : QPlainTextEdit(parent)
@@ -33,14 +56,40 @@ void Memo::setScrollBar(bool shown)
 
 QString Memo::text() const
 {
-    QString result = toPlainText();
+    QString result = m_waiting ? *m_waiting : toPlainText();
     result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return result;
 }
 
 void Memo::setText(const QString &text)
 {
-    setPlainText(withNewlines(text));
+    if (isVisible()) {
+        m_waiting.reset();
+        setPlainText(withNewlines(text));
+        return;
+    }
+    m_waiting = asDocumentGivesBack(text);
+}
+
+void Memo::clear()
+{
+    m_waiting.reset();
+    QPlainTextEdit::clear();
+}
+
+void Memo::layOutWaitingText()
+{
+    if (!m_waiting)
+        return;
+    const QString text = *m_waiting;
+    m_waiting.reset();
+    setPlainText(text);
+}
+
+void Memo::showEvent(QShowEvent *event)
+{
+    layOutWaitingText();
+    QPlainTextEdit::showEvent(event);
 }
 
 void Memo::keyPressEvent(QKeyEvent *event)

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
+
 // A multi-line data field in which Enter does not break a line (the text
 // wraps at the edge instead) and Tab moves on to the next control. Line
 // breaks can still come in by pasting or from a card file.
@@ -9,6 +11,11 @@
 // text() gives the lines joined by "\r\n", the line end of the card files, so
 // a value written as it is continues on the next physical line of the file.
 // setText() takes "\r\n", "\n" or "\r" as a line break.
+//
+// A text put into a memo that is not on screen (a card read into a hidden
+// page, or by the command line) is kept aside and laid out only when the memo
+// is shown: laying out text is most of the cost of reading a card. Use
+// text(), setText() and clear() of the memo, never the document directly.
 class Memo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -20,13 +27,21 @@ public:
 
     QString text() const;
     void setText(const QString &text);
+    void clear();
 
 signals:
     // The user put text in by pasting or dropping it.
     void textPasted();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void layOutWaitingText();
+
+    // The text waiting to be laid out, in the form text() gives.
+    std::optional<QString> m_waiting;
 };

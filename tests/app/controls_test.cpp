@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 class ControlsTest : public QObject
 {
     Q_OBJECT
@@ -76,6 +78,33 @@ private slots:
         QApplication::clipboard()->setMimeData(data);
         memo->paste();
         QCOMPARE(memo->text(), "x\r\ny");
+    }
+
+    // A memo off screen keeps its text aside until it is shown; what it gives
+    // back meanwhile is what it gives back once the text is laid out.
+    void hiddenMemoGivesBackWhatAShownOneWould()
+    {
+        const QString text = u"one\r\ntwo\nthree\rfour\u00a0five\u2029six"_s;
+        memo->setText(text);
+        const QString shown = memo->text();
+        QCOMPARE(shown, u"one\r\ntwo\r\nthree\r\nfour five\r\nsix"_s);
+
+        Memo hidden;
+        hidden.setText(text);
+        QCOMPARE(hidden.text(), shown);
+        hidden.show();
+        QCOMPARE(hidden.blockCount(), 5);
+        QCOMPARE(hidden.text(), shown);
+
+        // Cleared while hidden, it stays empty when shown; a later text wins.
+        hidden.hide();
+        hidden.setText(u"x"_s);
+        hidden.clear();
+        QCOMPARE(hidden.text(), QString());
+        hidden.setText(u"y"_s);
+        hidden.setText(u"z"_s);
+        hidden.show();
+        QCOMPARE(hidden.toPlainText(), u"z"_s);
     }
 
     void refusedCharactersAreNeitherTypedNorPasted_data()
