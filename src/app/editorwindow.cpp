@@ -34,16 +34,20 @@ protected:
 
 } // namespace
 
-void prepareEditorWindow(QMainWindow *window, QSize clientSize)
+void setEditorFont(QWidget *window)
 {
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont font = window->font();
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial")});
     font.setPixelSize(11);
     window->setFont(font);
+}
+
+void prepareEditorWindow(QMainWindow *window, QSize clientSize)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     if (QWidget *client = window->centralWidget())
         client->setFixedSize(clientSize);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -7,9 +7,14 @@ class QPushButton;
 class QString;
 class QWidget;
 
+// The text of a card editor: MS Sans Serif 11 pixels. Set before the window
+// gets its controls, so that they are made with it instead of being told of
+// a change one by one.
+void setEditorFont(QWidget *window);
+
 // The window of a card editor: a fixed size with `clientSize` below the menu,
-// only the close box in the title bar, MS Sans Serif 11-pixel text, freed
-// when it closes and centred on the screen when it is first shown.
+// only the close box in the title bar, freed when it closes and centred on
+// the screen when it is first shown.
 void prepareEditorWindow(QMainWindow *window, QSize clientSize);
 
 // The red "&Кінець введення" button, 121 x 25, with the ignore glyph.

@@ -22,6 +22,7 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
                            QWidget *parent)
     : QMainWindow(parent), m_kind(kind), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
 {
+    setEditorFont(this);
     setWindowTitle(caption);
     auto *client = new QWidget(this);
     setCentralWidget(client);

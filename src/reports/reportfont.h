@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 // The font of a printed item, in layout pixels (1/96 inch). Sizes may be
@@ -43,6 +44,8 @@ public:
     // The font to draw with under a painter scaled by 1 / kScale.
     const QFont &scaledFont() const { return m_font; }
     // Measures in layout pixels.
+    // The advance of a text is remembered for the font's size and style, as
+    // the same digits, blanks and words are measured again and again.
     double advance(const QString &text) const;
     double ascent() const;
     double lineHeight() const;
@@ -50,4 +53,5 @@ public:
 private:
     QFont m_font;
     QFontMetricsF m_metrics;
+    QHash<QString, double> *m_advances;
 };
