@@ -74,11 +74,19 @@ RkCardReader::RkCardReader(RkCardData &card) : m_card(card)
 
 const cardfile::CardFormat &RkCardReader::format()
 {
-    static const cardfile::CardFormat rk{
-        {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9153"_s, u"9036"_s},
-        {u"2394"_s},
-        true,
-    };
+    // Lines whose first value may be empty while a later one is not: the fax
+    // before the e-mail, the letter's number before its date, a city before
+    // its address, a finance row's currency before its amount. The program
+    // writes them so, and reading them back must not drop what follows.
+    static const cardfile::CardFormat rk = [] {
+        QStringList exempt = {u"2394"_s, u"5418"_s, u"2655"_s, u"2656"_s};
+        exempt += rkFinanceCodes();
+        return cardfile::CardFormat{
+            {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9153"_s, u"9036"_s},
+            exempt,
+            true,
+        };
+    }();
     return rk;
 }
 

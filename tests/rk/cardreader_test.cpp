@@ -49,6 +49,34 @@ private slots:
         QCOMPARE(card.text(u"mm9027"_s), u"Дослідження напівпровідникових структур"_s);
     }
 
+    // A line whose first value is empty still carries the values after it.
+    void emptyFirstValuesKeepTheRest()
+    {
+        PlainCard card;
+        card[u"ed5418D"_s] = u"01.02.05"_s;
+        card[u"mm2655"_s] = u"вул. Наукова, 1"_s;
+        card[u"ed"_s].clear();
+        card[u"sum"_s] = u"5"_s;
+        card[u"fin"_s] = u"7713"_s;
+        card[u"fin1"_s] = u"7705"_s;
+        card[u"sum1"_s] = u"100"_s;
+        card[u"fin2"_s] = u"7704"_s;
+        const QStringList lines = card.lines();
+        QVERIFY(lines.contains(u"5418\\\\01.02.05"_s));
+        QVERIFY(lines.contains(u"7704\\\\"_s));
+
+        PlainCard again;
+        QCOMPARE(again.read(lines), QString());
+        QCOMPARE(again.lines(), lines);
+        QCOMPARE(again.text(u"sum1"_s), u"100"_s);
+
+        // An older customer address without its city.
+        PlainCard older;
+        older.read({u"2458\\1\\12345678"_s, u"2656\\\\вул. Соборна, 3"_s});
+        QCOMPARE(older.logic.entries(Group::Customers).entry(1),
+                 u"1\\Юридична особа\\12345678\\\\\\вул. Соборна, 3"_s);
+    }
+
     void olderLayoutsAreTakenOver()
     {
         PlainCard card;
