@@ -4,6 +4,7 @@
 #include "rk/rkfilelines.h"
 #include "rk/rkgroups.h"
 
+#include "cardfile/blankforms.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -57,6 +58,15 @@ Number wholeNumber(const QString &code, const QString &text)
 PersonKind kindOfPiece(const QString &piece)
 {
     return piece == u"1"_s ? PersonKind::Legal : PersonKind::Individual;
+}
+
+// A co-executor without a kind (older files, and the lines written again for
+// such co-executors) gets the mask its code fits, so that the code is neither
+// cut nor padded with blanks.
+PersonKind kindFittingCode(const QString &code)
+{
+    return code.size() > blankform::organisationCode.size() ? PersonKind::Individual
+                                                            : PersonKind::Legal;
 }
 
 Languages languagesOf(const QString &code)
@@ -228,6 +238,8 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
         const Number kind = wholeNumber(code, line.at(2));
         if (!kind.value)
             return kind.error;
+        // The code goes onto the mask of its kind, as in the newer lines.
+        m_card.showPartyKind(Party::Customer, kindOfPiece(line.at(2)));
         m_card.setFieldText(group.numberBox, u"1"_s);
         m_card.selectItem(group.kindBox, *kind.value - 1);
         m_card.setFieldText(u"ed2458"_s, kindPiece);
@@ -295,6 +307,7 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     const QString kindPiece = line.at(3);
     if (kindPiece.size() > 1) {
         // Older files: number, code, city, name, address, without a kind.
+        m_card.showPartyKind(Party::CoExecutor, kindFittingCode(kindPiece));
         m_card.setFieldText(group.numberBox, line.at(2));
         m_card.setFieldText(u"cpk"_s, line.at(3));
         m_card.setFieldText(u"gorc"_s, line.at(4));
@@ -309,7 +322,8 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
                 return parsed.error;
             kind = parsed.value;
         }
-        m_card.showPartyKind(Party::CoExecutor, kindOfPiece(kindPiece));
+        m_card.showPartyKind(Party::CoExecutor,
+                             kind ? kindOfPiece(kindPiece) : kindFittingCode(line.at(4)));
         m_card.setFieldText(group.numberBox, line.at(2));
         if (kind)
             m_card.selectItem(group.kindBox, *kind - 1);

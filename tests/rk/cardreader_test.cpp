@@ -110,6 +110,27 @@ private slots:
         QCOMPARE(plain.text(u"mm2655"_s), u"вул. Морська, 5"_s);
     }
 
+    // Entries of older files keep their codes whole through saving and
+    // opening again: an individual's ten digits, a co-executor without a kind.
+    void olderEntriesKeepTheirCodes()
+    {
+        PlainCard card;
+        card.controls.showKindLook(partyKinds(KindCard::RK, Party::CoExecutor),
+                                   PersonKind::Individual);
+        QCOMPARE(card.read({u"2458\\2\\1234567890"_s, u"2152\\Особа"_s,
+                            u"2142\\1\\87654321\\Суми\\Інститут\\вул. Липова, 4"_s}),
+                 QString());
+        const QStringList lines = card.lines();
+        QVERIFY(lines.contains(u"2458\\1\\2\\1234567890\\\\Особа\\"_s));
+        QVERIFY(lines.contains(u"2142\\1\\\\87654321\\Суми\\Інститут\\вул. Липова, 4"_s));
+
+        PlainCard again;
+        QCOMPARE(again.read(lines), QString());
+        QCOMPARE(again.lines(), lines);
+        QCOMPARE(again.controls.looks.value(u"cpk"_s), PersonKind::Legal);
+        QCOMPARE(again.controls.looks.value(u"ed2458"_s), PersonKind::Individual);
+    }
+
     void aNumberThatIsNotANumberStopsTheReading()
     {
         PlainCard card;
