@@ -21,7 +21,8 @@ struct CardFormat
     // (RK: 2151, 2152, 9027, 9126, 9153, 9036; OKD: 9045, 9118).
     QStringList multiLineCodes;
     // Codes whose line is applied even when its piece 2 is empty
-    // (RK: 2394; OK: 2394, 2395; OKD: none).
+    // (RK: 2394, 5418, 2655, 2656 and the finance rows; OK: 2394, 2395;
+    // OKD: none).
     QStringList exemptCodes;
     // Whether the code (piece 1 of a line read as a new line) has its blanks
     // removed before it is compared. OKD compares it as it stands.

@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -66,6 +67,10 @@ TfrmRK1::TfrmRK1(QWidget *parent)
                 m_named.insert(named->objectName(), named);
         }
     }
+    // The rules also send the cursor to the frame's buttons ("Вперед" after
+    // the last stage).
+    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
+        m_named.insert(button->objectName(), button);
     // The line beneath the executor's code label is plain text.
     QLabel *second = label(u"Label57"_s);
     QFont plain = second->font();

@@ -4,6 +4,7 @@
 #include "rk/rkfilelines.h"
 #include "rk/rkgroups.h"
 
+#include "cardfile/blankforms.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -59,6 +60,15 @@ PersonKind kindOfPiece(const QString &piece)
     return piece == u"1"_s ? PersonKind::Legal : PersonKind::Individual;
 }
 
+// A co-executor without a kind (older files, and the lines written again for
+// such co-executors) gets the mask its code fits, so that the code is neither
+// cut nor padded with blanks.
+PersonKind kindFittingCode(const QString &code)
+{
+    return code.size() > blankform::organisationCode.size() ? PersonKind::Individual
+                                                            : PersonKind::Legal;
+}
+
 Languages languagesOf(const QString &code)
 {
     return code == u"2151"_s ? Languages::ExecutorName : Languages::Title;
@@ -74,11 +84,19 @@ RkCardReader::RkCardReader(RkCardData &card) : m_card(card)
 
 const cardfile::CardFormat &RkCardReader::format()
 {
-    static const cardfile::CardFormat rk{
-        {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9153"_s, u"9036"_s},
-        {u"2394"_s},
-        true,
-    };
+    // Lines whose first value may be empty while a later one is not: the fax
+    // before the e-mail, the letter's number before its date, a city before
+    // its address, a finance row's currency before its amount. The program
+    // writes them so, and reading them back must not drop what follows.
+    static const cardfile::CardFormat rk = [] {
+        QStringList exempt = {u"2394"_s, u"5418"_s, u"2655"_s, u"2656"_s};
+        exempt += rkFinanceCodes();
+        return cardfile::CardFormat{
+            {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9153"_s, u"9036"_s},
+            exempt,
+            true,
+        };
+    }();
     return rk;
 }
 
@@ -220,6 +238,8 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
         const Number kind = wholeNumber(code, line.at(2));
         if (!kind.value)
             return kind.error;
+        // The code goes onto the mask of its kind, as in the newer lines.
+        m_card.showPartyKind(Party::Customer, kindOfPiece(line.at(2)));
         m_card.setFieldText(group.numberBox, u"1"_s);
         m_card.selectItem(group.kindBox, *kind.value - 1);
         m_card.setFieldText(u"ed2458"_s, kindPiece);
@@ -287,6 +307,7 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     const QString kindPiece = line.at(3);
     if (kindPiece.size() > 1) {
         // Older files: number, code, city, name, address, without a kind.
+        m_card.showPartyKind(Party::CoExecutor, kindFittingCode(kindPiece));
         m_card.setFieldText(group.numberBox, line.at(2));
         m_card.setFieldText(u"cpk"_s, line.at(3));
         m_card.setFieldText(u"gorc"_s, line.at(4));
@@ -301,7 +322,8 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
                 return parsed.error;
             kind = parsed.value;
         }
-        m_card.showPartyKind(Party::CoExecutor, kindOfPiece(kindPiece));
+        m_card.showPartyKind(Party::CoExecutor,
+                             kind ? kindOfPiece(kindPiece) : kindFittingCode(line.at(4)));
         m_card.setFieldText(group.numberBox, line.at(2));
         if (kind)
             m_card.selectItem(group.kindBox, *kind - 1);

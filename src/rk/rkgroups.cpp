@@ -22,7 +22,8 @@ QList<RkGroupSpec> buildGroups()
          u"BitBtn7"_s,
          u"BitBtn6"_s,
          u"Кількість замовників від 1 до 5"_s,
-         u"fin"_s},
+         u"fin"_s,
+         true},
         {Group::Coexecutors,
          u"2142"_s,
          21,
@@ -34,7 +35,8 @@ QList<RkGroupSpec> buildGroups()
          u"Button1"_s,
          u"Button2"_s,
          u"Кількість співвиконавців від 1 до 20"_s,
-         u"ed9036n"_s},
+         u"ed9036n"_s,
+         true},
         {Group::Stages,
          u"9036"_s,
          16,
@@ -46,8 +48,17 @@ QList<RkGroupSpec> buildGroups()
          u"BitBtn4"_s,
          u"BitBtn5"_s,
          u"Кількість етапів від 1 до 15"_s,
-         u"BitBtn3"_s},
+         u"BitBtn3"_s,
+         false},
     };
+}
+
+QString onOneLine(QString text)
+{
+    text.replace(u"\r\n"_s, u" "_s);
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
 }
 
 } // namespace
@@ -79,7 +90,8 @@ RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &layout,
     QStringList display{card.fieldText(layout.numberBox)};
     QStringList file = display;
     for (const QString &field : layout.valueFields) {
-        const QString text = card.fieldText(field);
+        const QString text =
+            layout.valuesOnOneLine ? onOneLine(card.fieldText(field)) : card.fieldText(field);
         display.append(text);
         file.append(field == layout.kindBox ? kindNumber : text);
     }

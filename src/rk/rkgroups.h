@@ -22,6 +22,10 @@ struct RkGroupSpec
     QString previousButton;
     QString limitMessage; // shown on entering the number box beyond the limit
     QString nextSection;  // where focus goes when the group is left behind
+    // Whether the reader takes an entry's line as one physical line: then a
+    // line break inside a value (a name pasted from several lines) is
+    // written as a blank, or the values after it would be lost.
+    bool valuesOnOneLine = false;
 };
 
 const QList<RkGroupSpec> &rkGroups();

@@ -49,6 +49,34 @@ private slots:
         QCOMPARE(card.text(u"mm9027"_s), u"Дослідження напівпровідникових структур"_s);
     }
 
+    // A line whose first value is empty still carries the values after it.
+    void emptyFirstValuesKeepTheRest()
+    {
+        PlainCard card;
+        card[u"ed5418D"_s] = u"01.02.05"_s;
+        card[u"mm2655"_s] = u"вул. Наукова, 1"_s;
+        card[u"ed"_s].clear();
+        card[u"sum"_s] = u"5"_s;
+        card[u"fin"_s] = u"7713"_s;
+        card[u"fin1"_s] = u"7705"_s;
+        card[u"sum1"_s] = u"100"_s;
+        card[u"fin2"_s] = u"7704"_s;
+        const QStringList lines = card.lines();
+        QVERIFY(lines.contains(u"5418\\\\01.02.05"_s));
+        QVERIFY(lines.contains(u"7704\\\\"_s));
+
+        PlainCard again;
+        QCOMPARE(again.read(lines), QString());
+        QCOMPARE(again.lines(), lines);
+        QCOMPARE(again.text(u"sum1"_s), u"100"_s);
+
+        // An older customer address without its city.
+        PlainCard older;
+        older.read({u"2458\\1\\12345678"_s, u"2656\\\\вул. Соборна, 3"_s});
+        QCOMPARE(older.logic.entries(Group::Customers).entry(1),
+                 u"1\\Юридична особа\\12345678\\\\\\вул. Соборна, 3"_s);
+    }
+
     void olderLayoutsAreTakenOver()
     {
         PlainCard card;
@@ -80,6 +108,27 @@ private slots:
         plain.read({u"2655\\Одеса\\вул. Морська, 5"_s});
         QCOMPARE(plain.text(u"gorv"_s), u"Одеса"_s);
         QCOMPARE(plain.text(u"mm2655"_s), u"вул. Морська, 5"_s);
+    }
+
+    // Entries of older files keep their codes whole through saving and
+    // opening again: an individual's ten digits, a co-executor without a kind.
+    void olderEntriesKeepTheirCodes()
+    {
+        PlainCard card;
+        card.controls.showKindLook(partyKinds(KindCard::RK, Party::CoExecutor),
+                                   PersonKind::Individual);
+        QCOMPARE(card.read({u"2458\\2\\1234567890"_s, u"2152\\Особа"_s,
+                            u"2142\\1\\87654321\\Суми\\Інститут\\вул. Липова, 4"_s}),
+                 QString());
+        const QStringList lines = card.lines();
+        QVERIFY(lines.contains(u"2458\\1\\2\\1234567890\\\\Особа\\"_s));
+        QVERIFY(lines.contains(u"2142\\1\\\\87654321\\Суми\\Інститут\\вул. Липова, 4"_s));
+
+        PlainCard again;
+        QCOMPARE(again.read(lines), QString());
+        QCOMPARE(again.lines(), lines);
+        QCOMPARE(again.controls.looks.value(u"cpk"_s), PersonKind::Legal);
+        QCOMPARE(again.controls.looks.value(u"ed2458"_s), PersonKind::Individual);
     }
 
     void aNumberThatIsNotANumberStopsTheReading()

@@ -147,6 +147,28 @@ private slots:
         QCOMPARE(rk.focused(), u"Edit1"_s);
     }
 
+    // After the stages the cursor goes on to the frame's "Вперед".
+    void leavingTheStagesForTheNextPage()
+    {
+        {
+            RkWindow fresh;
+            fresh.fillRequiredCodes();
+            fresh.focus(u"cpn"_s);
+            fresh.erase(u"ed9036n"_s);
+            fresh.tab();
+            QCOMPARE(fresh.focused(), u"BitBtn3"_s);
+            QCOMPARE(fresh.messages(), QStringList());
+        }
+        RkWindow rk;
+        rk.open(cardBytes(fullCardLines(0, 0, 15)));
+        rk.focus(u"cpn"_s);
+        rk.focus(u"ed9036n"_s);
+        rk.click(u"BitBtn4"_s);
+        QCOMPARE(rk.text(u"ed9036n"_s), u"16"_s);
+        QCOMPARE(rk.messages(), QStringList{u"Кількість етапів від 1 до 15"_s});
+        QCOMPARE(rk.focused(), u"BitBtn3"_s);
+    }
+
     void enteringTheCoexecutorPageStartsAtItsNumber()
     {
         RkWindow rk;

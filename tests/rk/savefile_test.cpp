@@ -106,6 +106,32 @@ private slots:
         QVERIFY(saved.contains(lineBytes({u"6120\\1\\Петренко П.П."_s, u"6120\\2\\"_s})));
     }
 
+    // A name pasted from several lines stays on its entry's line, so that
+    // the values after it come back when the card is opened again.
+    void namesWithLineBreaksStayOnTheirLines()
+    {
+        RkWindow rk;
+        rk.fillRequiredCodes();
+        rk.focus(u"Edit1"_s);
+        rk.fill(u"mm2152"_s, u"ТОВ\nЗамовник"_s);
+        rk.focus(u"mm2152"_s);
+        rk.enter(u"mm2656"_s, u"Адреса"_s);
+        rk.focus(u"cpn"_s);
+        rk.fill(u"cpi"_s, u"Інститут\r\nфізики"_s);
+        rk.focus(u"cpi"_s);
+        rk.enter(u"cpa"_s, u"Адреса 2"_s);
+        const QByteArray saved = rk.save();
+        QVERIFY2(saved.contains(lineBytes({u"2458\\1\\1\\        \\\\ТОВ Замовник\\Адреса"_s})),
+                 saved.constData());
+        QVERIFY(
+            saved.contains(lineBytes({u"2142\\1\\1\\        \\\\Інститут фізики\\Адреса 2"_s})));
+
+        rk.open(saved);
+        QCOMPARE(rk.text(u"mm2656"_s), u"Адреса"_s);
+        QCOMPARE(rk.text(u"cpa"_s), u"Адреса 2"_s);
+        QCOMPARE(rk.save(), saved);
+    }
+
     void readingStopsOnANumberThatIsNotANumber()
     {
         RkWindow rk;
