@@ -197,9 +197,12 @@ void ReportPreview::buildThumbnails()
     });
 }
 
+// The view shows every page, whatever range the last print left in the
+// printer.
 void ReportPreview::paintPages(QPrinter *printer)
 {
-    m_report->printOn(*printer);
+    printer->setFullPage(true);
+    m_report->paintOn(*printer);
 }
 
 void ReportPreview::showPosition()

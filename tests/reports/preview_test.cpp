@@ -22,6 +22,7 @@ private slots:
     void opensModelessAtPageWidthOnTheFirstPage();
     void keysStepThroughThePages();
     void zoomAndThumbnails();
+    void pagesStayAfterAPrintOfSomePages();
     void saveAsPdfWritesTheShownPagesOrTellsWhy();
 
 private:
@@ -120,6 +121,17 @@ void PreviewTest::zoomAndThumbnails()
     m_preview->findChild<QAction *>(QStringLiteral("actPreviousPage"))->trigger();
     QCOMPARE(m_preview->currentPage(), 2);
     QCOMPARE(thumbnails->currentRow(), 1);
+}
+
+void PreviewTest::pagesStayAfterAPrintOfSomePages()
+{
+    // A print of pages 2 to 3 leaves its range in the printer; the view,
+    // laid out again (as after a printer set-up), still shows every page.
+    m_preview->printer().setFromTo(2, 3);
+    m_preview->pageView()->updatePreview();
+    QCOMPARE(m_preview->pageView()->pageCount(), 5);
+    m_preview->lastPage();
+    QCOMPARE(m_preview->currentPage(), 5);
 }
 
 void PreviewTest::saveAsPdfWritesTheShownPagesOrTellsWhy()
