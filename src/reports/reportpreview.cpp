@@ -73,6 +73,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, QWidg
 {
     setObjectName(QStringLiteral("ReportPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A preview is never the window whose closing ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Попередній перегляд"));
 
     m_printer.setPageSize(QPageSize(QPageSize::A4));
