@@ -24,7 +24,8 @@ void writeStyle(QDataStream &out, const TextStyle &style)
         << qint32(style.alignment.toInt()) << style.opaque;
 }
 
-void readStyle(QDataStream &in, TextStyle &style)
+// False for a font size no form uses (a damaged file).
+bool readStyle(QDataStream &in, TextStyle &style)
 {
     quint32 frame = 0;
     qint32 alignment = 0;
@@ -32,6 +33,7 @@ void readStyle(QDataStream &in, TextStyle &style)
         style.autoSize >> alignment >> style.opaque;
     style.frame = FrameSides::fromInt(frame & 15);
     style.alignment = Qt::Alignment::fromInt(alignment);
+    return style.font.pixels > 0 && style.font.pixels <= 200;
 }
 
 void writeItem(QDataStream &out, const SheetItem &item)
@@ -43,7 +45,9 @@ void writeItem(QDataStream &out, const SheetItem &item)
     } else if (const auto *memo = std::get_if<SheetMemo>(&item)) {
         out << quint8(ItemKind::Memo) << memo->name << memo->rect;
         writeStyle(out, memo->style);
-        out << memo->lines();
+        out << qint32(memo->lines().size());
+        for (const QString &line : memo->lines())
+            out << line;
     } else {
         const auto &shape = std::get<SheetShape>(item);
         out << quint8(ItemKind::Shape) << shape.name << shape.rect << quint8(shape.kind)
@@ -62,7 +66,8 @@ bool readItem(QDataStream &in, SheetItem &item)
         SheetLabel label;
         label.name = name;
         label.rect = rect;
-        readStyle(in, label.style);
+        if (!readStyle(in, label.style))
+            return false;
         QString caption;
         in >> caption;
         label.setCaption(caption);
@@ -73,10 +78,18 @@ bool readItem(QDataStream &in, SheetItem &item)
         SheetMemo memo;
         memo.name = name;
         memo.rect = rect;
-        readStyle(in, memo.style);
-        QStringList lines;
-        in >> lines;
-        memo.setLines(lines);
+        if (!readStyle(in, memo.style))
+            return false;
+        // Read one by one: a damaged count must not reserve memory for it.
+        qint32 count = 0;
+        in >> count;
+        if (count < 0 || count > kMostItems)
+            return false;
+        for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+            QString line;
+            in >> line;
+            memo.addLine(line);
+        }
         item = memo;
         return true;
     }
@@ -157,7 +170,9 @@ std::shared_ptr<const PreparedReport> load(const QString &path, QString *error)
         qint32 number = 0;
         qint32 itemCount = 0;
         in >> page.sheetName >> left >> top >> right >> bottom >> number >> itemCount;
-        if (in.status() != QDataStream::Ok || itemCount < 0 || itemCount > kMostItems)
+        const auto isMargin = [](double mm) { return mm >= 0 && mm <= 100; };
+        if (in.status() != QDataStream::Ok || itemCount < 0 || itemCount > kMostItems ||
+            !isMargin(left) || !isMargin(top) || !isMargin(right) || !isMargin(bottom))
             return fail(notAReport);
         page.format.marginsMm = QMarginsF(left, top, right, bottom);
         page.number = number;
