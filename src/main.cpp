@@ -5,6 +5,8 @@
 #include "app/mainform.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "reports/reportfile.h"
+#include "reports/reportpreview.h"
 #include "reports/sheetset.h"
 #include "rk/frmrk1.h"
 
@@ -16,6 +18,25 @@ namespace {
 void registerEditors()
 {
     registerEditor<TfrmRK1>(CardKind::RK);
+}
+
+// The preview's file dialogs and messages go through the program's dialogs.
+void routePreviewDialogs()
+{
+    const QString reportFilter =
+        QStringLiteral("Збережені звіти|*.%1").arg(QLatin1String(reportfile::kSuffix));
+    setPreviewHooks({[](QWidget *) {
+                         return dialogs().saveFileName(QStringLiteral("Файли PDF|*.pdf"),
+                                                       QStringLiteral("pdf"), QString());
+                     },
+                     [](QWidget *, const QString &text) { dialogs().inform(text); },
+                     [reportFilter](QWidget *, bool forSaving) {
+                         return forSaving
+                                    ? dialogs().saveFileName(reportFilter,
+                                                             QLatin1String(reportfile::kSuffix),
+                                                             QString())
+                                    : dialogs().openFileName(reportFilter);
+                     }});
 }
 } // namespace
 
@@ -35,6 +56,7 @@ int main(int argc, char *argv[])
 
     QtDialogs screenDialogs;
     setDialogs(&screenDialogs);
+    routePreviewDialogs();
     setHelpOpener([] { showHelpWindow(); });
 
     TMainForm mainForm;

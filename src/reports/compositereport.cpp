@@ -3,6 +3,8 @@
 #include "reports/reportpreview.h"
 #include "reports/reportsheet.h"
 
+#include <QScreen>
+
 CompositeReport::CompositeReport(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("QRCompositeReport1"));
@@ -22,7 +24,13 @@ std::shared_ptr<const PreparedReport> CompositeReport::prepare()
 
 ReportPreview *CompositeReport::preview(QWidget *parent)
 {
-    auto *window = new ReportPreview(prepare(), parent);
+    // A window of its own, not a child of the asking window: it keeps its
+    // pages until the user closes it, also when that window closes first.
+    auto *window = new ReportPreview(prepare());
+    if (parent) {
+        const QRect area = parent->screen()->availableGeometry();
+        window->move(area.center() - window->rect().center());
+    }
     window->show();
     return window;
 }

@@ -34,8 +34,9 @@ public:
     // running on across the sheets. The pages keep no link to the sheets.
     std::shared_ptr<const PreparedReport> prepare();
 
-    // Prepares a run and opens the preview window on its first page. The
-    // window is modeless and deletes itself when closed.
+    // Prepares a run and opens the preview window on its first page, on the
+    // screen of `parent`. The window is modeless, stands on its own (closing
+    // `parent` leaves it open) and deletes itself when closed.
     ReportPreview *preview(QWidget *parent = nullptr);
     // Prepares a run and writes its pages as a PDF file, exactly as the
     // preview would show and print them.

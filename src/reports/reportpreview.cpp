@@ -1,5 +1,7 @@
 #include "reports/reportpreview.h"
 
+#include "reports/reportfile.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -31,6 +33,20 @@ QString defaultPdfFileName(QWidget *parent)
     return path;
 }
 
+QString defaultReportFileName(QWidget *parent, bool forSaving)
+{
+    const QString filter =
+        QStringLiteral("Збережені звіти (*.%1)").arg(QLatin1String(reportfile::kSuffix));
+    if (!forSaving)
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Відкрити звіт"),
+                                            QDir::homePath(), filter);
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Зберегти звіт"),
+                                                QDir::homePath(), filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(reportfile::kSuffix);
+    return path;
+}
+
 void defaultInform(QWidget *parent, const QString &text)
 {
     QMessageBox::information(parent, QString(), text);
@@ -38,7 +54,7 @@ void defaultInform(QWidget *parent, const QString &text)
 
 PreviewHooks &hooks()
 {
-    static PreviewHooks current{defaultPdfFileName, defaultInform};
+    static PreviewHooks current{defaultPdfFileName, defaultInform, defaultReportFileName};
     return current;
 }
 
@@ -65,6 +81,8 @@ void setPreviewHooks(PreviewHooks newHooks)
         newHooks.pdfFileName = defaultPdfFileName;
     if (!newHooks.inform)
         newHooks.inform = defaultInform;
+    if (!newHooks.reportFileName)
+        newHooks.reportFileName = defaultReportFileName;
     hooks() = std::move(newHooks);
 }
 
@@ -73,6 +91,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, QWidg
 {
     setObjectName(QStringLiteral("ReportPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A preview is never the window whose closing ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Попередній перегляд"));
 
     m_printer.setPageSize(QPageSize(QPageSize::A4));
@@ -129,8 +149,7 @@ void ReportPreview::buildActions()
     bar->setObjectName(QStringLiteral("previewToolBar"));
     static_cast<QVBoxLayout *>(this->layout())->addWidget(bar);
 
-    const auto add = [&](const char *objectName, const QString &text, const char *icon,
-                         void (ReportPreview::*slot)()) {
+    const auto add = [&](const char *objectName, const QString &text, const char *icon, auto slot) {
         QAction *action = bar->addAction(previewIcon(icon), text, this, slot);
         action->setObjectName(QLatin1String(objectName));
         action->setToolTip(text);
@@ -157,6 +176,10 @@ void ReportPreview::buildActions()
     QAction *pdf = add("actSavePdf", QStringLiteral("Зберегти як PDF..."), "document-save",
                        &ReportPreview::saveAsPdf);
     bar->widgetForAction(pdf)->setProperty("toolButtonStyle", Qt::ToolButtonTextBesideIcon);
+    add("actSaveReport", QStringLiteral("Зберегти звіт..."), "document-save-as",
+        &ReportPreview::saveReport);
+    add("actLoadReport", QStringLiteral("Відкрити звіт..."), "document-open",
+        &ReportPreview::loadReport);
     bar->addSeparator();
     QAction *close = bar->addAction(QStringLiteral("Закрити"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("actClose"));
@@ -197,9 +220,12 @@ void ReportPreview::buildThumbnails()
     });
 }
 
+// The view shows every page, whatever range the last print left in the
+// printer.
 void ReportPreview::paintPages(QPrinter *printer)
 {
-    m_report->printOn(*printer);
+    printer->setFullPage(true);
+    m_report->paintOn(*printer);
 }
 
 void ReportPreview::showPosition()
@@ -292,4 +318,31 @@ void ReportPreview::saveAsPdf()
 ExportResult ReportPreview::exportPdf(const QString &path) const
 {
     return m_report->writePdf(path);
+}
+
+void ReportPreview::saveReport()
+{
+    const QString path = hooks().reportFileName(this, true);
+    if (path.isEmpty())
+        return;
+    const ExportResult result = reportfile::save(*m_report, path);
+    if (!result)
+        hooks().inform(this, result.error);
+}
+
+ReportPreview *ReportPreview::loadReport()
+{
+    const QString path = hooks().reportFileName(this, false);
+    if (path.isEmpty())
+        return nullptr;
+    QString error;
+    std::shared_ptr<const PreparedReport> report = reportfile::load(path, &error);
+    if (!report) {
+        hooks().inform(this, error);
+        return nullptr;
+    }
+    auto *window = new ReportPreview(std::move(report));
+    window->move(pos() + QPoint(24, 24));
+    window->show();
+    return window;
 }

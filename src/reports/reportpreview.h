@@ -21,13 +21,17 @@ struct PreviewHooks
     // Returns the chosen PDF path, or an empty string when cancelled.
     std::function<QString(QWidget *parent)> pdfFileName;
     std::function<void(QWidget *parent, const QString &text)> inform;
+    // Returns the file to save a prepared report in (`forSaving`) or to open
+    // one from, or an empty string when cancelled.
+    std::function<QString(QWidget *parent, bool forSaving)> reportFileName;
 };
 void setPreviewHooks(PreviewHooks hooks);
 
 // The preview window of a prepared report: modeless, opening at page width
 // on the first page, with zoom, page stepping, printer set-up, printing and
-// saving as PDF. It shows, prints and saves the pages it was given, whatever
-// later runs do to the sheets.
+// saving as PDF; a report saved from it can be opened again in a preview of
+// its own. It shows, prints and saves the pages it was given, whatever later
+// runs do to the sheets.
 class ReportPreview : public QWidget
 {
     Q_OBJECT
@@ -58,6 +62,10 @@ public slots:
     void printerSetup();
     void print();
     void saveAsPdf();
+    void saveReport();
+    // Opens a saved report in a new preview window, which it returns (null
+    // when cancelled or when the file could not be read).
+    ReportPreview *loadReport();
 
 private:
     void buildActions();

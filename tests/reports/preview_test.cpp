@@ -1,6 +1,7 @@
 // The preview window: opening state, page keys, zoom, thumbnails and
 // saving as PDF through the installed hooks.
 #include "reports/compositereport.h"
+#include "reports/reportfile.h"
 #include "reports/reportpreview.h"
 #include "reports/sheetset.h"
 #include "reports/support/pdfpages.h"
@@ -22,7 +23,9 @@ private slots:
     void opensModelessAtPageWidthOnTheFirstPage();
     void keysStepThroughThePages();
     void zoomAndThumbnails();
+    void pagesStayAfterAPrintOfSomePages();
     void saveAsPdfWritesTheShownPagesOrTellsWhy();
+    void savedReportOpensAgainAsItWas();
 
 private:
     std::unique_ptr<SheetSet> m_sheets;
@@ -122,6 +125,17 @@ void PreviewTest::zoomAndThumbnails()
     QCOMPARE(thumbnails->currentRow(), 1);
 }
 
+void PreviewTest::pagesStayAfterAPrintOfSomePages()
+{
+    // A print of pages 2 to 3 leaves its range in the printer; the view,
+    // laid out again (as after a printer set-up), still shows every page.
+    m_preview->printer().setFromTo(2, 3);
+    m_preview->pageView()->updatePreview();
+    QCOMPARE(m_preview->pageView()->pageCount(), 5);
+    m_preview->lastPage();
+    QCOMPARE(m_preview->currentPage(), 5);
+}
+
 void PreviewTest::saveAsPdfWritesTheShownPagesOrTellsWhy()
 {
     QString answer;
@@ -131,7 +145,8 @@ void PreviewTest::saveAsPdfWritesTheShownPagesOrTellsWhy()
                          ++asked;
                          return answer;
                      },
-                     [&](QWidget *, const QString &text) { told << text; }});
+                     [&](QWidget *, const QString &text) { told << text; },
+                     {}});
     QAction *save = m_preview->findChild<QAction *>(QStringLiteral("actSavePdf"));
 
     // Cancelled: nothing written, nothing said.
@@ -149,6 +164,79 @@ void PreviewTest::saveAsPdfWritesTheShownPagesOrTellsWhy()
     save->trigger();
     QCOMPARE(told.size(), 1);
     QVERIFY2(told.first().contains(answer), qPrintable(told.first()));
+}
+
+void PreviewTest::savedReportOpensAgainAsItWas()
+{
+    QString answer;
+    QStringList told;
+    QList<bool> asked;
+    setPreviewHooks({{},
+                     [&](QWidget *, const QString &text) { told << text; },
+                     [&](QWidget *, bool forSaving) {
+                         asked << forSaving;
+                         return answer;
+                     }});
+    ReportSheet &page = m_sheets->QRRk1();
+    page.setLines(QStringLiteral("QRMemo26"), {QStringLiteral("1. Назва\r\n2. Название")});
+    page.setCaption(QStringLiteral("QRLabel47"), QStringLiteral("(див.продовження)"));
+    page.memo(QStringLiteral("QRMemo11")).setEmptyCells(180);
+    page.setShapeEnabled(QStringLiteral("QRShape74"), false);
+    QPointer<ReportPreview> filled = m_report->preview();
+
+    answer = m_dir.filePath(QStringLiteral("картка.ovrz"));
+    filled->findChild<QAction *>(QStringLiteral("actSaveReport"))->trigger();
+    QVERIFY(told.isEmpty());
+    QPointer<ReportPreview> opened = filled->loadReport();
+    QCOMPARE(asked, (QList<bool>{true, false}));
+    QVERIFY(opened && opened != filled && opened->isVisible());
+    QCOMPARE(opened->report().pageCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(opened->report().page(i).sheetName, filled->report().page(i).sheetName);
+        QCOMPARE(opened->report().page(i).number, i + 1);
+        QCOMPARE(opened->report().pageImage(i, 48), filled->report().pageImage(i, 48));
+    }
+    QVERIFY(filled->report().pageImage(0, 48) != m_preview->report().pageImage(0, 48));
+    delete opened;
+
+    // A file that is no saved report, or only part of one, opens nothing.
+    QFile saved(answer);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    saved.close();
+    const QByteArray broken[] = {"5013\\01\r\n", bytes.left(bytes.size() / 2), bytes + "x"};
+    for (const QByteArray &content : broken) {
+        answer = m_dir.filePath(QStringLiteral("broken.ovrz"));
+        QFile file(answer);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        told.clear();
+        QVERIFY(!filled->loadReport());
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains(answer), qPrintable(told.first()));
+    }
+
+    // A damaged byte anywhere gives either pages or a message, never a
+    // crash or a count taken at its word.
+    for (qsizetype at = 0; at < bytes.size(); at += std::max<qsizetype>(1, bytes.size() / 400)) {
+        QByteArray damaged = bytes;
+        damaged[at] = char(0x7f);
+        QFile file(answer);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        QString error;
+        if (!reportfile::load(answer, &error))
+            QVERIFY(!error.isEmpty());
+    }
+
+    // Cancelled: nothing opened, nothing said.
+    answer.clear();
+    told.clear();
+    QVERIFY(!filled->loadReport());
+    QVERIFY(told.isEmpty());
+    delete filled;
 }
 
 QTEST_MAIN(PreviewTest)

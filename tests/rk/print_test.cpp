@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -360,12 +361,15 @@ private slots:
         QCOMPARE(dialogs.texts(),
                  QStringList({kCustomersMessage, kCoexecutorsMessage, kStagesMessage}));
         QVERIFY(!dialogs.previewOpenAtMessage);
-        ReportPreview *preview = rk.window()->findChild<ReportPreview *>();
+        QPointer<ReportPreview> preview;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *shown = qobject_cast<ReportPreview *>(window))
+                preview = shown;
+        }
         QVERIFY(preview);
         QVERIFY(preview->isVisible());
         QCOMPARE(preview->report().pageCount(), 5);
         QCOMPARE(preview->report().page(3).sheetName, u"QRRKDopZ"_s);
-        delete preview;
 
         // The PDF holds the same pages; an unwritable path writes nothing.
         dialogs.clear();
@@ -379,6 +383,13 @@ private slots:
         QVERIFY(!QFile::exists(nowhere));
         QCOMPARE(dialogs.texts().size(), 4);
         QVERIFY(dialogs.texts().last().contains(nowhere));
+
+        // The preview stays open with its pages when the editor closes.
+        delete rk.window();
+        QVERIFY(preview);
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->report().pageCount(), 5);
+        delete preview;
     }
 
     // What the command line's pdf task runs: a hidden editor opens the card
