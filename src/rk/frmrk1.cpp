@@ -167,12 +167,19 @@ QLabel *TfrmRK1::label(const QString &name) const
 
 QString TfrmRK1::text(const QString &control) const
 {
-    return textOf(widget(control));
+    QWidget *found = widget(control);
+    if (m_deferred) {
+        if (const std::optional<QString> held = m_deferred->held(found))
+            return *held;
+    }
+    return textOf(found);
 }
 
 void TfrmRK1::setText(const QString &control, const QString &text)
 {
-    setTextOf(widget(control), text);
+    QWidget *found = widget(control);
+    if (!m_deferred || !m_deferred->hold(found, text))
+        setTextOf(found, text);
 }
 
 void TfrmRK1::selectItem(const QString &control, int index)

@@ -3,10 +3,13 @@
 #include "rk/rkcontrols.h"
 #include "rk/rkeditorlogic.h"
 
+#include "app/deferredtexts.h"
 #include "app/frmtemplate.h"
 
 #include <QHash>
 #include <QStringList>
+
+#include <optional>
 
 class CompositeReport;
 class QLabel;
@@ -78,5 +81,7 @@ private:
     QString openedName; // full path of the file last opened
     QString execKindNo; // executor's kind number as last written
     bool m_leftForDialog = false;
+    // Edit line texts held back while a card file is read.
+    std::optional<DeferredTexts> m_deferred;
     CompositeReport *m_report = nullptr;
 };

@@ -69,12 +69,14 @@ bool TfrmRK1::readCard(const QString &path)
     setWindowTitle(u"Реєстраційна картка - "_s + openedName);
     setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 
+    m_deferred.emplace();
     RkCardReader reader(m_logic);
     const cardfile::FileResult read = cardfile::readCardFile(
         path, RkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
-
     reader.finish();
+    m_deferred.reset();
+
     PageControl->setCurrentIndex(0);
     if (!read.ok)
         dialogs().inform(read.error);

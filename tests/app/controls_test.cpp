@@ -1,5 +1,6 @@
 #include "app/combobox.h"
 #include "app/controltext.h"
+#include "app/deferredtexts.h"
 #include "app/inputgate.h"
 #include "app/lineedit.h"
 #include "app/memo.h"
@@ -105,6 +106,27 @@ private slots:
         hidden.setText(u"z"_s);
         hidden.show();
         QCOMPARE(hidden.toPlainText(), u"z"_s);
+    }
+
+    // While a card is read, plain edit lines get their last text only once;
+    // until then it reads back from where it waits. Other controls are not
+    // held, and a control gone meanwhile is skipped.
+    void editLineTextsWaitForTheEndOfReading()
+    {
+        auto *gone = new LineEdit(window.get());
+        {
+            DeferredTexts deferred;
+            QVERIFY(deferred.hold(edit, u"first"_s));
+            QVERIFY(deferred.hold(edit, u"second"_s));
+            QVERIFY(deferred.hold(gone, u"x"_s));
+            QVERIFY(!deferred.hold(memo, u"memo"_s));
+            QVERIFY(!deferred.hold(combo, u"Фізична особа"_s));
+            QCOMPARE(deferred.held(edit), u"second"_s);
+            QCOMPARE(deferred.held(memo), std::nullopt);
+            QCOMPARE(edit->text(), QString());
+            delete gone;
+        }
+        QCOMPARE(edit->text(), u"second"_s);
     }
 
     void refusedCharactersAreNeitherTypedNorPasted_data()
