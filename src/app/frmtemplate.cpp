@@ -36,6 +36,9 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     m_guard->guardClicks(PageControl->tabBar());
     buildPanel(panelHeight);
     column->addWidget(Panel1);
+    // The rules also send the cursor to the panel's buttons.
+    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
+        m_controls.add(button);
 
     m_menu = buildEditorMenu(menuBar(), editorMenuSpec(kind));
     m_gate->setActions(m_menu.saveAs, m_menu.print);
@@ -85,6 +88,7 @@ CardPage *TfrmTemplate::addPage(const PageSpec &layout)
     CardPage *page = buildPage(layout, editorWiring(*m_gate, *m_guard));
     PageControl->addTab(page, layout.caption);
     keepPanelLastInTabOrder(page);
+    m_controls.addAll(page);
     return page;
 }
 

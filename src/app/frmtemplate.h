@@ -3,6 +3,7 @@
 #include "app/cardeditor.h"
 #include "app/editormenu.h"
 #include "app/fieldrow.h"
+#include "app/namedcontrols.h"
 
 #include <QMainWindow>
 
@@ -37,10 +38,14 @@ protected:
     TfrmTemplate(CardKind kind, const QString &caption, QSize clientSize, int panelHeight,
                  QWidget *parent = nullptr);
 
-    // Builds a page from its catalogue rows, adds it after the others and
-    // connects its controls to the frame.
+    // Builds a page from its catalogue rows, adds it after the others,
+    // connects its controls to the frame and registers the page and its
+    // named controls and labels.
     CardPage *addPage(const PageSpec &page);
-    // A control of the window by its name.
+    // The window's pages, controls, labels and panel buttons by name.
+    NamedControls &controls() { return m_controls; }
+    const NamedControls &controls() const { return m_controls; }
+    // Any object of the window by its name (controls, menu actions...).
     template <class T = QWidget> T *control(const QString &name) const
     {
         return findChild<T *>(name);
@@ -76,5 +81,6 @@ private:
     FocusGuard *m_guard;
     InputGate *m_gate;
     EditorMenu m_menu;
+    NamedControls m_controls;
     bool m_shownOnce = false;
 };

@@ -3,7 +3,6 @@
 #include "rk/rkcatalogue.h"
 #include "rk/rkgroups.h"
 
-#include "app/combobox.h"
 #include "app/controltext.h"
 #include "app/dialogs.h"
 #include "app/focusguard.h"
@@ -17,8 +16,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <utility>
@@ -59,18 +56,8 @@ TfrmRK1::TfrmRK1(QWidget *parent)
     : TfrmTemplate(CardKind::RK, u"Реєстраційна карта"_s, QSize(632, 406), 38, parent),
       m_logic(*this)
 {
-    for (const PageSpec &page : rkPages()) {
-        CardPage *built = addPage(page);
-        m_named.insert(page.name, built);
-        for (QWidget *named : built->findChildren<QWidget *>()) {
-            if (!named->objectName().isEmpty())
-                m_named.insert(named->objectName(), named);
-        }
-    }
-    // The rules also send the cursor to the frame's buttons ("Вперед" after
-    // the last stage).
-    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
-        m_named.insert(button->objectName(), button);
+    for (const PageSpec &page : rkPages())
+        addPage(page);
     // The line beneath the executor's code label is plain text.
     QLabel *second = label(u"Label57"_s);
     QFont plain = second->font();
@@ -153,57 +140,42 @@ void TfrmRK1::windowActivated()
 
 QWidget *TfrmRK1::widget(const QString &name) const
 {
-    QWidget *found = m_named.value(name);
-    Q_ASSERT_X(found, "TfrmRK1", qPrintable(name));
-    return found;
+    return controls().widget(name);
 }
 
 QLabel *TfrmRK1::label(const QString &name) const
 {
-    QLabel *found = qobject_cast<QLabel *>(m_named.value(name));
-    Q_ASSERT_X(found, "TfrmRK1", qPrintable(name));
-    return found;
+    return controls().label(name);
 }
 
 QString TfrmRK1::text(const QString &control) const
 {
-    QWidget *found = widget(control);
-    if (m_deferred) {
-        if (const std::optional<QString> held = m_deferred->held(found))
-            return *held;
-    }
-    return textOf(found);
+    return controls().text(control);
 }
 
 void TfrmRK1::setText(const QString &control, const QString &text)
 {
-    QWidget *found = widget(control);
-    if (!m_deferred || !m_deferred->hold(found, text))
-        setTextOf(found, text);
+    controls().setText(control, text);
 }
 
 void TfrmRK1::selectItem(const QString &control, int index)
 {
-    auto *box = static_cast<ComboBox *>(widget(control));
-    box->setText(index >= 0 && index < box->count() ? box->itemText(index) : QString());
+    controls().selectItem(control, index);
 }
 
 int TfrmRK1::itemIndex(const QString &radioGroup) const
 {
-    return static_cast<RadioGroup *>(widget(radioGroup))->itemIndex();
+    return controls().itemIndex(radioGroup);
 }
 
 void TfrmRK1::setItemIndex(const QString &radioGroup, int index)
 {
-    // The rules show the chosen language's text themselves.
-    auto *group = static_cast<RadioGroup *>(widget(radioGroup));
-    const QSignalBlocker quiet(group);
-    group->setItemIndex(index);
+    controls().setItemIndex(radioGroup, index);
 }
 
 void TfrmRK1::focus(const QString &control)
 {
-    widget(control)->setFocus(Qt::OtherFocusReason);
+    controls().focus(control);
 }
 
 void TfrmRK1::showKindLook(const PartyKinds &party, PersonKind kind)

@@ -3,13 +3,10 @@
 #include "rk/rkcontrols.h"
 #include "rk/rkeditorlogic.h"
 
-#include "app/deferredtexts.h"
 #include "app/frmtemplate.h"
 
 #include <QHash>
 #include <QStringList>
-
-#include <optional>
 
 class CompositeReport;
 class QLabel;
@@ -70,9 +67,6 @@ private:
     void fillSheets();
     void QRCompositeReport1AddReports(CompositeReport &report);
 
-    // Every named control and label, found once: the rules look them up by
-    // name all the time.
-    QHash<QString, QWidget *> m_named;
     // The kind each party's code field was last given, so that the same
     // look is not applied again.
     QHash<QString, PersonKind> m_looks;
@@ -81,7 +75,5 @@ private:
     QString openedName; // full path of the file last opened
     QString execKindNo; // executor's kind number as last written
     bool m_leftForDialog = false;
-    // Edit line texts held back while a card file is read.
-    std::optional<DeferredTexts> m_deferred;
     CompositeReport *m_report = nullptr;
 };

@@ -69,13 +69,13 @@ bool TfrmRK1::readCard(const QString &path)
     setWindowTitle(u"Реєстраційна картка - "_s + openedName);
     setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 
-    m_deferred.emplace();
+    controls().holdEditTexts();
     RkCardReader reader(m_logic);
     const cardfile::FileResult read = cardfile::readCardFile(
         path, RkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
     reader.finish();
-    m_deferred.reset();
+    controls().releaseEditTexts();
 
     PageControl->setCurrentIndex(0);
     if (!read.ok)
