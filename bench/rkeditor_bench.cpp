@@ -15,29 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "processtiming.h"
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Runs `program` with `arguments` `runs` times; the median wall time in ms.
-double medianRun(const QString &program, const QStringList &arguments, int runs)
-{
-    QList<qint64> times;
-    for (int run = 0; run < runs; ++run) {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, arguments);
-        if (!process.waitForFinished(30000) || process.exitCode() != 0)
-            qFatal("%s failed", qPrintable(program));
-        times.append(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return double(times.at(times.size() / 2)) / 1e6;
-}
-
-} // namespace
 
 class RkEditorBench : public QObject
 {

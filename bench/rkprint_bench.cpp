@@ -21,30 +21,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "processtiming.h"
+
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Runs `program` with `arguments` `runs` times; the median wall time in ms.
-double medianRun(const QString &program, const QStringList &arguments, int runs)
-{
-    QList<qint64> times;
-    for (int run = 0; run < runs; ++run) {
-        QProcess process;
-        // The card's notices on the error stream are expected; keep them quiet.
-        process.setStandardErrorFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, arguments);
-        if (!process.waitForFinished(30000) || process.exitCode() != 0)
-            qFatal("%s failed", qPrintable(arguments.join(u' ')));
-        times.append(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return double(times.at(times.size() / 2)) / 1e6;
-}
 
 // The bare program of the comparison: one A4 page of text.
 int writeBarePdf(const QString &pdf)
