@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace cardfile {
@@ -75,6 +76,20 @@ QString reasonFromSystem(const QFileInfo &target, FileAccess access, int systemE
 QString displayPath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+QString shownValue(QStringView value)
+{
+    constexpr qsizetype longest = 60;
+    QString shown = value.first(std::min(value.size(), longest)).toString();
+    for (QChar &character : shown) {
+        if (character.category() == QChar::Other_Control || character == QChar::LineSeparator ||
+            character == QChar::ParagraphSeparator)
+            character = u' ';
+    }
+    if (value.size() > longest)
+        shown += QChar(0x2026);
+    return shown;
 }
 
 QString fileFailureReason(const QString &path, FileAccess access, int systemError,
