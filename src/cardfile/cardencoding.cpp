@@ -66,21 +66,26 @@ std::optional<QString> asUkrainianUtf8(const QByteArray &bytes)
     return text;
 }
 
-bool isBlankedControl(char16_t c)
+bool isControl(char16_t c)
 {
-    return (c < 0x20 && c != u'\r' && c != u'\n') || (c >= 0x7F && c <= 0x9F);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
-void blankControls(QString &text)
+bool isControlInLine(char16_t c)
+{
+    return c != u'\r' && c != u'\n' && isControl(c);
+}
+
+template <bool (*blanked)(char16_t)> void blankControls(QString &text)
 {
     qsizetype at = 0;
-    while (at < text.size() && !isBlankedControl(text[at].unicode()))
+    while (at < text.size() && !blanked(text[at].unicode()))
         ++at;
     if (at == text.size())
         return; // nothing to change: the text is not copied
     QChar *characters = text.data();
     for (; at < text.size(); ++at) {
-        if (isBlankedControl(characters[at].unicode()))
+        if (blanked(characters[at].unicode()))
             characters[at] = u' ';
     }
 }
@@ -102,8 +107,14 @@ DecodedCard decodeCard(const QByteArray &bytes)
     }
     if (!card.utf8)
         card.text = codepage::table::decode(bytes);
-    blankControls(card.text);
+    blankControls<isControlInLine>(card.text);
     return card;
+}
+
+QString blankedControls(QString text)
+{
+    blankControls<isControl>(text);
+    return text;
 }
 
 QString utf8Notice(const QString &path)

@@ -24,6 +24,10 @@ struct DecodedCard
 // Ukrainian texts (« » № — ’ and their like). Anything else is code page 1251.
 DecodedCard decodeCard(const QByteArray &bytes);
 
+// `text` with every control character, line ends included, as a blank: what
+// a single-line field may hold.
+QString blankedControls(QString text);
+
 // Told once when a card was read from UTF-8: it will be saved in code page
 // 1251. `path` may be empty when the bytes came from no file.
 QString utf8Notice(const QString &path);

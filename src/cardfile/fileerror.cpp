@@ -1,5 +1,7 @@
 #include "cardfile/fileerror.h"
 
+#include "cardfile/cardencoding.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -81,12 +83,7 @@ QString displayPath(const QString &path)
 QString shownValue(QStringView value)
 {
     constexpr qsizetype longest = 60;
-    QString shown = value.first(std::min(value.size(), longest)).toString();
-    for (QChar &character : shown) {
-        if (character.category() == QChar::Other_Control || character == QChar::LineSeparator ||
-            character == QChar::ParagraphSeparator)
-            character = u' ';
-    }
+    QString shown = blankedControls(value.first(std::min(value.size(), longest)).toString());
     if (value.size() > longest)
         shown += QChar(0x2026);
     return shown;
