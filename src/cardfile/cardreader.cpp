@@ -44,6 +44,34 @@ void appendBlanks(QString &text, qsizetype count)
         text.append(u' ');
 }
 
+// A value never ends with blanks: the last value of a line loses them when
+// the line is trimmed, so a value that ended with blanks in the middle of a
+// line and comes last when the card is written again would change on every
+// reading. The code (before the first separator) stays as it stands.
+void dropBlanksBeforeValueSeparators(QString &line)
+{
+    const qsizetype first = line.indexOf(kSeparator);
+    if (first < 0)
+        return;
+    qsizetype at = line.indexOf(kSeparator, first + 1);
+    while (at >= 0 && line[at - 1] != u' ')
+        at = line.indexOf(kSeparator, at + 1);
+    if (at < 0)
+        return; // nothing to drop: the line is not copied
+    QString kept = line.first(first + 1);
+    qsizetype from = first + 1;
+    for (; at >= 0; at = line.indexOf(kSeparator, at + 1)) {
+        qsizetype end = at;
+        while (end > from && line[end - 1] == u' ')
+            --end;
+        kept += QStringView(line).sliced(from, end - from);
+        kept += kSeparator;
+        from = at + 1;
+    }
+    kept += QStringView(line).sliced(from);
+    line = std::move(kept);
+}
+
 // The loop shared by every card and every source of bytes.
 FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandler &handler)
 {
@@ -72,6 +100,7 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             pass.multiLineNumber = currentNumber;
             std::optional<QStringView> stopLine;
             pass.joinedText = joinContinuation(currentLine, lines, stopLine);
+            dropBlanksBeforeValueSeparators(pass.joinedText);
             if (stopLine) {
                 // Its code is its first four characters, as they stand.
                 currentLine = *stopLine;
@@ -95,6 +124,7 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             pass.code = lineCode.toString();
         }
         pass.line = currentLine.toString();
+        dropBlanksBeforeValueSeparators(pass.line);
         pass.lineNumber = currentNumber;
 
         const QString stop = handler(pass);

@@ -30,7 +30,8 @@ struct CardFormat
 };
 
 // One pass of the reading loop, as the card's line handler receives it.
-// The physical lines of the file are trimmed before they are used.
+// The physical lines of the file are trimmed before they are used, and no
+// value (piece 2 onwards) ends with a blank.
 struct CardLine
 {
     // Code of the line in hand. Empty when the line is to be ignored: its
