@@ -1,17 +1,12 @@
-#include "app/cardeditor.h"
-#include "app/consoledialogs.h"
-#include "app/dialogs.h"
 #include "app/editorregistry.h"
 #include "cards/cardeditors.h"
+#include "cards/support/roundtrip.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
-#include <memory>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -94,27 +89,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// The first line where two saved cards differ, for the failure message.
-QString firstDifference(const QByteArray &first, const QByteArray &second)
-{
-    const QList<QByteArray> a = first.split('\n');
-    const QList<QByteArray> b = second.split('\n');
-    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
-        if (a.value(i) != b.value(i))
-            return u"line %1: «%2» then «%3»"_s.arg(i + 1).arg(
-                QString::fromLatin1(a.value(i).toPercentEncoding(" \\")),
-                QString::fromLatin1(b.value(i).toPercentEncoding(" \\")));
-    }
-    return {};
-}
-
 // How many mutated cards each seed file gives. The sanitizer build is some
 // ten times slower and runs fewer, within the same minute.
 #ifdef __SANITIZE_ADDRESS__
@@ -156,23 +130,7 @@ private slots:
         const QStringList seeds = QDir(folder).entryList({u"*.txt"_s}, QDir::Files, QDir::Name);
         QVERIFY2(!seeds.isEmpty(), qPrintable(folder));
 
-        QTemporaryDir work;
-        const QString input = work.filePath(u"card.txt"_s);
-        const QString first = work.filePath(u"first.txt"_s);
-        const QString second = work.filePath(u"second.txt"_s);
-        std::unique_ptr<std::FILE, int (*)(std::FILE *)> sink(std::fopen("/dev/null", "w"),
-                                                              &std::fclose);
-        ConsoleDialogs console(sink.get());
-        Dialogs *previous = setDialogs(&console);
-        const std::unique_ptr<QWidget> window(createEditor(CardKind(kind)));
-        CardEditor *editor = cardEditorOf(window.get());
-
-        const auto openAndSave = [&](const QString &from, const QString &to) {
-            console.setOpenPath(from);
-            console.setSavePath(to);
-            QFile::remove(to);
-            return editor->open() && editor->saveAs();
-        };
+        CardRoundTrip roundTrip{CardKind(kind)};
 
         int cards = 0;
         int stable = 0;
@@ -183,27 +141,26 @@ private slots:
             Mutator mutator(unsigned(qHash(seed)));
             for (int i = 0; i <= kMutationsPerSeed; ++i, ++cards) {
                 const QByteArray card = i == 0 ? original : mutator.mutate(original);
-                put(input, card);
-                if (!openAndSave(input, first))
+                switch (roundTrip.check(card)) {
+                case CardRoundTrip::Outcome::Stopped:
                     continue; // the reading stopped or the save was refused, with a message
-                const QByteArray saved = contents(first);
-                QVERIFY2(
-                    openAndSave(first, second),
-                    qPrintable(
-                        u"%1, mutation %2: the saved card does not open and save"_s.arg(seed).arg(
-                            i)));
-                if (contents(second) != saved) {
+                case CardRoundTrip::Outcome::Stable:
+                    break;
+                case CardRoundTrip::Outcome::Unstable: {
                     // The card is kept for a closer look.
-                    const QString kept = QDir::temp().filePath(u"unstable-card.txt"_s);
-                    QFile::remove(kept);
-                    QFile::copy(input, kept);
+                    QFile kept(QDir::temp().filePath(u"unstable-card.txt"_s));
+                    if (kept.open(QIODevice::WriteOnly))
+                        kept.write(card);
                     QFAIL(qPrintable(u"%1, mutation %2 (kept as %3): %4"_s.arg(seed).arg(i).arg(
-                        kept, firstDifference(saved, contents(second)))));
+                        kept.fileName(),
+                        roundTrip.secondSave().isEmpty()
+                            ? u"the saved card does not open and save"_s
+                            : firstDifference(roundTrip.firstSave(), roundTrip.secondSave()))));
+                }
                 }
                 ++stable;
             }
         }
-        setDialogs(previous);
         // Most damage still leaves a card that can be saved: the check above
         // must have had something to check.
         QVERIFY2(stable > cards / 2, qPrintable(u"%1 of %2"_s.arg(stable).arg(cards)));
