@@ -3,6 +3,7 @@
 #include "app/cardeditor.h"
 #include "app/editorregistry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -48,6 +49,8 @@ bool CardRoundTrip::openAndSave(const QString &from, const QString &to, QByteArr
 
 CardRoundTrip::Outcome CardRoundTrip::check(const QByteArray &card)
 {
+    // Windows closed on the way are deleted here, as the event loop would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_first.clear();
     m_second.clear();
     const QString input = m_folder.filePath(QStringLiteral("card.txt"));
