@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -226,24 +227,26 @@ void fillCustomers(const RkEditorLogic &card, SheetSet &sheets, QStringList &mes
         fillCodeRow(more, kCustomerSlots[slot].code, kCustomerSlots[slot].shape, QString());
     }
 
+    // The continuation page is formed when any customer after the first has
+    // a code; every stored customer prints in its own row.
     const QStringList customers = storedEntries(card, Group::Customers);
-    for (qsizetype i = 0; i < customers.size() && i < qsizetype(kCustomerSlots.size()); ++i) {
+    const qsizetype shown = std::min(customers.size(), qsizetype(kCustomerSlots.size()));
+    const bool continues =
+        std::any_of(customers.cbegin() + std::min<qsizetype>(1, shown), customers.cbegin() + shown,
+                    [](const QString &entry) { return !isEmpty(pieceOf(entry, 3)); });
+    if (continues) {
+        messages.append(kCustomersMessage);
+        page.setCaption(u"QRLabel47"_s, kContinuedCustomers);
+    }
+    if (shown > 1) {
+        more.setCaption(u"QRLabel1"_s, kContinuationHeading);
+        more.setLines(u"QRMemo1"_s, linesOf(card.fieldText(u"mm9027"_s)));
+    }
+    for (qsizetype i = 0; i < shown; ++i) {
         const QString &entry = customers.at(i);
-        const QString code = pieceOf(entry, 3);
-        const bool hasCode = !isEmpty(code);
-        ReportSheet &sheet = i == 0 ? page : more;
-        if (i == 1) {
-            if (hasCode) {
-                messages.append(kCustomersMessage);
-                page.setCaption(u"QRLabel47"_s, kContinuedCustomers);
-            }
-            more.setCaption(u"QRLabel1"_s, kContinuationHeading);
-            more.setLines(u"QRMemo1"_s, linesOf(card.fieldText(u"mm9027"_s)));
-        } else if (i >= 2 && !hasCode) {
-            continue;
-        }
         const CustomerSlot &slot = kCustomerSlots[size_t(i)];
-        fillCodeRow(sheet, slot.code, slot.shape, code);
+        ReportSheet &sheet = i == 0 ? page : more;
+        fillCodeRow(sheet, slot.code, slot.shape, pieceOf(entry, 3));
         sheet.setLines(QLatin1String(slot.name), linesOf(pieceOf(entry, 5)));
         sheet.setLines(QLatin1String(slot.address), linesOf(pieceOf(entry, 6)));
     }
@@ -364,27 +367,23 @@ void fillStages(const RkEditorLogic &card, SheetSet &sheets, QStringList &messag
 {
     ReportSheet &page = sheets.QRRk2();
     ReportSheet &more = sheets.QRRKDop();
+    // The continuation page is formed when any stage after the fourth is
+    // stored; every stored stage prints in its own row.
     const QStringList stages = storedEntries(card, Group::Stages);
-    for (qsizetype i = 0; i < stages.size() && i < qsizetype(kStageSlots.size()); ++i) {
+    const qsizetype shown = std::min(stages.size(), qsizetype(kStageSlots.size()));
+    if (shown > kStagesOnPage2) {
+        messages.append(kStagesMessage);
+        page.setCaption(u"QRLabel13"_s, kContinued);
+        more.setCaption(u"QRLabel9"_s, kContinuationHeading);
+    }
+    for (qsizetype i = 0; i < shown; ++i) {
         const QString &entry = stages.at(i);
-        const QString start = pieceOf(entry, 2);
-        const bool hasStart = !isEmpty(start, kEmptyMonthYear);
         const StageSlot &slot = kStageSlots[size_t(i)];
         ReportSheet &sheet = i < kStagesOnPage2 ? page : more;
         sheet.setLines(QLatin1String(slot.name), linesOf(pieceOf(entry, 5)));
-        const bool first = i == kStagesOnPage2;
-        if (hasStart || first) {
-            fillStageCells(sheet, slot.start, start, kEmptyMonthYear);
-            fillStageCells(sheet, slot.end, pieceOf(entry, 3), kEmptyMonthYear);
-            fillStageCells(sheet, slot.kind, pieceOf(entry, 4), QString());
-        }
-        if (first) {
-            if (hasStart) {
-                messages.append(kStagesMessage);
-                page.setCaption(u"QRLabel13"_s, kContinued);
-            }
-            more.setCaption(u"QRLabel9"_s, kContinuationHeading);
-        }
+        fillStageCells(sheet, slot.start, pieceOf(entry, 2), kEmptyMonthYear);
+        fillStageCells(sheet, slot.end, pieceOf(entry, 3), kEmptyMonthYear);
+        fillStageCells(sheet, slot.kind, pieceOf(entry, 4), QString());
     }
 }
 

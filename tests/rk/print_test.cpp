@@ -256,13 +256,28 @@ private slots:
         QCOMPARE(printed.sheets,
                  QStringList({u"QRRk1"_s, u"QRRk2"_s, u"QRRKDop"_s, u"QRRKDopZ"_s}));
 
-        // A fifth stage without a start.
-        printed =
-            printLines(cardWith(1, 3, 4, {u"9036\\5\\  .  \\03.06\\91\\Без початку"_s}), sheets);
-        QCOMPARE(printed.messages, QStringList());
-        QCOMPARE(printed.sheets, QStringList({u"QRRk1"_s, u"QRRk2"_s}));
-        QCOMPARE(caption(sheets.QRRk2(), "QRLabel13"), u" "_s);
+        // A second customer without a code before a third with one: the
+        // page continues, each in its own row.
+        printed = printLines(cardWith(1, 3, 4,
+                                      {u"2458\\2\\1\\        \\Київ\\Без коду\\вул. Тиха, 2"_s,
+                                       u"2458\\3\\1\\87654321\\Суми\\З кодом\\вул. Липова, 3"_s}),
+                             sheets);
+        QCOMPARE(printed.messages, QStringList({kCustomersMessage}));
+        QCOMPARE(printed.sheets, QStringList({u"QRRk1"_s, u"QRRk2"_s, u"QRRKDopZ"_s}));
+        QCOMPARE(memoText(sheets.QRRKDopZ(), "QRMemo3"), u"Без коду"_s);
+        QCOMPARE(memoText(sheets.QRRKDopZ(), "QRMemo6"), u"З кодом"_s);
+
+        // A fifth stage without a start still brings the stage page, with the
+        // stages after it.
+        printed = printLines(cardWith(1, 3, 4,
+                                      {u"9036\\5\\  .  \\03.06\\91\\Без початку"_s,
+                                       u"9036\\6\\04.06\\05.06\\91\\Шостий"_s}),
+                             sheets);
+        QCOMPARE(printed.messages, QStringList({kStagesMessage}));
+        QCOMPARE(printed.sheets, QStringList({u"QRRk1"_s, u"QRRk2"_s, u"QRRKDop"_s}));
+        QCOMPARE(caption(sheets.QRRk2(), "QRLabel13"), u"(див. продовження)"_s);
         QCOMPARE(memoText(sheets.QRRKDop(), "QRMemo24"), u"Без початку"_s);
+        QCOMPARE(memoText(sheets.QRRKDop(), "QRMemo5"), u"Шостий"_s);
         QCOMPARE(memoText(sheets.QRRKDop(), "QRMemo17"), u" "_s);
         QCOMPARE(memoText(sheets.QRRKDop(), "QRMemo18"), u" 0    3    .    0   6  "_s);
 
