@@ -1,16 +1,10 @@
 #include "cardfile/cardwriter.h"
 
+#include "cardfile/atomicfile.h"
 #include "cardfile/codepage.h"
 #include "cardfile/codepagetable.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-
-#include <unistd.h>
 
 namespace cardfile {
 namespace {
@@ -96,16 +90,6 @@ QString refusalMessage(const QString &path, const EncodedCard &encoded)
              encoded.refusedCodes.join(QStringLiteral(", ")), shown.join(QStringLiteral(", ")));
 }
 
-FileResult writeFailure(const QString &path, bool existed, int systemError, const QString &qtError)
-{
-    QString message = QStringLiteral("Не вдалося записати файл «%1»: %2.")
-                          .arg(displayPath(path),
-                               fileFailureReason(path, FileAccess::Write, systemError, qtError));
-    if (existed)
-        message += QStringLiteral(" Файл, що вже був на диску, залишився без змін.");
-    return FileResult::failure(message);
-}
-
 } // namespace
 
 EncodedCard encodeCard(const QStringList &lines)
@@ -137,33 +121,7 @@ FileResult writeCardFile(const QString &path, const QStringList &lines)
     if (!encoded.ok())
         return FileResult::failure(refusalMessage(path, encoded));
 
-    const bool existed = QFileInfo(path).isFile();
-    QSaveFile file(path);
-    const auto failed = [&](int systemError) {
-        const QString qtError = file.errorString();
-        file.cancelWriting();
-        return writeFailure(path, existed, systemError, qtError);
-    };
-    // Unbuffered, so that a full disk or a size limit shows at the write
-    // itself; a buffered write only fills memory and fails when the file is
-    // committed, where the failure would go unnoticed.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(errno);
-    errno = 0;
-    if (file.write(encoded.bytes) != encoded.bytes.size())
-        return failed(errno ? errno : EIO);
-    // What the file system still holds back must reach the disk before the
-    // new file replaces the old one.
-    errno = 0;
-    if (!file.flush() || ::fsync(file.handle()) != 0)
-        return failed(errno ? errno : EIO);
-    errno = 0;
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        const int systemError = errno;
-        return writeFailure(path, existed, systemError, file.errorString());
-    }
-    return FileResult::success();
+    return writeFileAtomically(path, encoded.bytes);
 }
 
 } // namespace cardfile

@@ -1,13 +1,14 @@
 #include "reports/preparedreport.h"
 
+#include "cardfile/atomicfile.h"
 #include "reports/reportsheet.h"
 #include "reports/sheetpainter.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -87,25 +88,22 @@ ExportResult PreparedReport::writePdf(const QString &path) const
     const QString shownPath = QFileInfo(path).absoluteFilePath();
     if (m_pages.empty())
         return {false, QStringLiteral("Немає сторінок для запису у файл \"%1\".").arg(shownPath)};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, QStringLiteral("Не вдалося створити файл \"%1\": %2")
-                           .arg(shownPath, file.errorString())};
-    }
+    // The pages are made in memory and the file is written in one step, so a
+    // failed write never leaves a cut PDF in place of an older one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageOrientation(QPageLayout::Portrait);
         writer.setCreator(QStringLiteral("ovrida"));
         if (!paintOn(writer)) {
-            file.cancelWriting();
             return {false,
                     QStringLiteral("Не вдалося сформувати PDF у файлі \"%1\".").arg(shownPath)};
         }
     }
-    if (!file.commit()) {
-        return {false, QStringLiteral("Не вдалося записати файл \"%1\": %2")
-                           .arg(shownPath, file.errorString())};
-    }
+    const cardfile::FileResult written = cardfile::writeFileAtomically(path, buffer.data());
+    if (!written.ok)
+        return {false, written.error};
     return {true, {}};
 }
