@@ -1,35 +1,20 @@
 #include "app/commandline.h"
 
 #include "app/cardeditor.h"
+#include "app/cardjobs.h"
 #include "app/consoledialogs.h"
-#include "app/dialogs.h"
-#include "app/editorregistry.h"
-#include "cardfile/cardreader.h"
-#include "cardfile/piece.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <functional>
-#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
 constexpr int failure = 2;
-
-QString shortName(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return QStringLiteral("РК");
-    case CardKind::OK:
-        return QStringLiteral("ОК");
-    case CardKind::OKD:
-        return QStringLiteral("ОКД");
-    }
-    return {};
-}
 
 std::optional<CardKind> kindFromOption(const QString &value)
 {
@@ -43,63 +28,7 @@ std::optional<CardKind> kindFromOption(const QString &value)
     return std::nullopt;
 }
 
-// The value of the card-type line 5013: "01" RK, "02" and "03" OK, "04" and
-// "05" OKD.
-std::optional<CardKind> kindFromTypeCode(QStringView code)
-{
-    if (code == u"01")
-        return CardKind::RK;
-    if (code == u"02" || code == u"03")
-        return CardKind::OK;
-    if (code == u"04" || code == u"05")
-        return CardKind::OKD;
-    return std::nullopt;
-}
-
-struct KindOfFile
-{
-    std::optional<CardKind> kind;
-    QString error; // the file could not be read
-};
-
-// The kind named by the card's 5013 line, the first coded line of every card
-// file. The reading stops at that line.
-KindOfFile kindOfCardFile(const QString &path)
-{
-    std::optional<QString> typeCode;
-    const cardfile::FileResult result =
-        cardfile::readCardFile(path, {}, [&typeCode](const cardfile::CardLine &line) {
-            if (line.code != u"5013")
-                return QString();
-            typeCode = cardfile::trimmed(cardfile::pieceView(line.line, 2));
-            return QStringLiteral("5013");
-        });
-    if (!typeCode)
-        return {std::nullopt, result.ok ? QString() : result.error};
-    return {kindFromTypeCode(*typeCode), {}};
-}
-
-class DialogsInstallation
-{
-public:
-    explicit DialogsInstallation(Dialogs *service) : previous_(setDialogs(service)) {}
-    ~DialogsInstallation() { setDialogs(previous_); }
-    DialogsInstallation(const DialogsInstallation &) = delete;
-    DialogsInstallation &operator=(const DialogsInstallation &) = delete;
-
-private:
-    Dialogs *previous_;
-};
-
 enum class Command { Convert, Pdf };
-
-struct Task
-{
-    Command command;
-    CardKind kind;
-    QString card;   // absolute path of an existing file
-    QString output; // absolute path
-};
 
 void writeLine(std::FILE *stream, const QString &text)
 {
@@ -108,42 +37,77 @@ void writeLine(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-// The card is read by a hidden editor of its kind, whose open dialog is
-// answered with the card file, and then written or printed by `act`. Its
-// messages go to the error stream as they are; a question is answered Cancel,
-// which stops whatever asked it.
-int withOpenedCard(const Task &task, std::FILE *errors,
-                   const std::function<bool(CardEditor &, ConsoleDialogs &)> &act)
+CardJobs::Job jobOf(Command command)
 {
-    ConsoleDialogs console(errors);
-    console.setOpenPath(task.card);
-    const DialogsInstallation installed(&console);
-    const std::unique_ptr<QWidget> window(createEditor(task.kind));
-    CardEditor *editor = cardEditorOf(window.get());
-    if (!editor->open()) {
-        writeLine(errors, QStringLiteral("Картку з файлу «%1» не прочитано.").arg(task.card));
-        return failure;
+    if (command == Command::Convert) {
+        return [](CardEditor &editor, ConsoleDialogs &console, const QString &output) {
+            console.setSavePath(output);
+            return editor.saveAs();
+        };
     }
-    if (!act(*editor, console)) {
-        writeLine(errors, QStringLiteral("Файл «%1» не записано.").arg(task.output));
-        return failure;
-    }
-    return 0;
+    return [](CardEditor &editor, ConsoleDialogs &, const QString &output) {
+        return editor.printToPdf(output);
+    };
 }
 
-int convertCard(const Task &task, std::FILE *errors)
+// Where a card of a batch is written: under its own name (convert) or its
+// base name with ".pdf" (pdf).
+QString outputIn(const QDir &folder, Command command, const QFileInfo &card)
 {
-    return withOpenedCard(task, errors, [&task](CardEditor &editor, ConsoleDialogs &console) {
-        console.setSavePath(task.output);
-        return editor.saveAs();
-    });
+    return folder.absoluteFilePath(command == Command::Convert
+                                       ? card.fileName()
+                                       : card.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-int printCardToPdf(const Task &task, std::FILE *errors)
+// The batch form: every card into the output folder; a card that fails is
+// reported and the next one goes on. On a terminal a progress line shows
+// which card is being done.
+int runBatch(Command command, std::optional<CardKind> kind, const QStringList &cards,
+             const QString &folderName, std::FILE *errors)
 {
-    return withOpenedCard(task, errors, [&task](CardEditor &editor, ConsoleDialogs &) {
-        return editor.printToPdf(task.output);
-    });
+    // Names are taken from the current folder now: an editor may move it.
+    const QDir folder(QFileInfo(folderName).absoluteFilePath());
+    QList<QFileInfo> files;
+    for (const QString &card : cards)
+        files.append(QFileInfo(QFileInfo(card).absoluteFilePath()));
+    if (!QFileInfo(folderName).isDir()) {
+        writeLine(errors,
+                  QStringLiteral("Папки «%1» для вихідних файлів не існує.").arg(folderName));
+        return failure;
+    }
+    const bool terminal = isatty(fileno(errors)) != 0;
+    CardJobs jobs(kind, errors, {true, terminal});
+    const CardJobs::Job job = jobOf(command);
+    int failed = 0;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const QFileInfo &card = files[i];
+        if (terminal) {
+            const QByteArray progress = QStringLiteral("\r\033[K%1/%2 %3")
+                                            .arg(i + 1)
+                                            .arg(cards.size())
+                                            .arg(card.fileName())
+                                            .toUtf8();
+            std::fwrite(progress.constData(), 1, std::size_t(progress.size()), errors);
+            std::fflush(errors);
+        }
+        if (!card.isFile()) {
+            jobs.report(cards[i],
+                        card.exists()
+                            ? QStringLiteral("«%1» — не файл.").arg(cards[i])
+                            : QStringLiteral("Файл картки «%1» не знайдено.").arg(cards[i]));
+            ++failed;
+            continue;
+        }
+        if (!jobs.run(card.absoluteFilePath(), outputIn(folder, command, card), job))
+            ++failed;
+    }
+    if (terminal)
+        std::fputs("\r\033[K", errors);
+    if (failed > 0)
+        writeLine(
+            errors,
+            QStringLiteral("Не вдалося обробити карток: %1 з %2.").arg(failed).arg(cards.size()));
+    return failed > 0 ? failure : 0;
 }
 
 QString description()
@@ -156,11 +120,17 @@ QString description()
                           "      прочитати файл картки і записати картку у файл ВИХІД так,\n"
                           "      як це робить «Записати як...» у вікні картки;\n"
                           "  pdf [--kind rk|ok|okd] КАРТКА ВИХІД.pdf\n"
-                          "      надрукувати картку у файл PDF так, як це робить «Друк».\n"
+                          "      надрукувати картку у файл PDF так, як це робить «Друк»;\n"
+                          "  convert [--kind rk|ok|okd] --output-dir ПАПКА КАРТКА...\n"
+                          "  pdf [--kind rk|ok|okd] --output-dir ПАПКА КАРТКА...\n"
+                          "      те саме для багатьох карток: кожна записується в ПАПКУ\n"
+                          "      під своєю назвою (pdf — з розширенням .pdf); картка, яку не\n"
+                          "      вдалося обробити, називається в повідомленні, і робота йде далі.\n"
                           "Без --kind вид картки визначає рядок 5013 файлу:\n"
                           "01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД.\n"
                           "Повідомлення виводяться у стандартний потік помилок; код завершення\n"
-                          "0 — успіх, 2 — помилка (тоді нічого не записано).");
+                          "0 — успіх, 2 — помилка (тоді нічого не записано; у пакетній роботі —\n"
+                          "якщо не вдалося обробити хоча б одну картку).");
 }
 
 } // namespace
@@ -195,6 +165,10 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
                                         QStringLiteral("вид картки: rk, ok або okd"),
                                         QStringLiteral("вид"));
     parser.addOption(kindOption);
+    const QCommandLineOption folderOption(
+        QStringLiteral("output-dir"), QStringLiteral("папка для вихідних файлів багатьох карток"),
+        QStringLiteral("папка"));
+    parser.addOption(folderOption);
     parser.addPositionalArgument(QStringLiteral("команда"), QStringLiteral("convert або pdf"),
                                  QStringLiteral("[команда"));
     parser.addPositionalArgument(QStringLiteral("картка"), QStringLiteral("файл картки"),
@@ -218,59 +192,47 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
 
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        if (parser.isSet(kindOption))
-            return fail(QStringLiteral("Параметр --kind стосується лише команд convert і pdf."));
+        if (parser.isSet(kindOption) || parser.isSet(folderOption))
+            return fail(QStringLiteral("Параметри --kind і --output-dir стосуються лише команд "
+                                       "convert і pdf."));
         return std::nullopt;
     }
 
-    Task task{};
+    Command command;
     if (words[0] == QLatin1String("convert"))
-        task.command = Command::Convert;
+        command = Command::Convert;
     else if (words[0] == QLatin1String("pdf"))
-        task.command = Command::Pdf;
+        command = Command::Pdf;
     else
         return fail(
             QStringLiteral("Невідома команда «%1»: відомі команди convert і pdf.").arg(words[0]));
+
+    std::optional<CardKind> kind;
+    if (parser.isSet(kindOption)) {
+        kind = kindFromOption(parser.value(kindOption));
+        if (!kind)
+            return fail(QStringLiteral("Невідомий вид картки «%1»: можна rk, ok або okd.")
+                            .arg(parser.value(kindOption)));
+    }
+
+    if (parser.isSet(folderOption)) {
+        if (words.size() < 2)
+            return fail(QStringLiteral("Команді %1 з --output-dir потрібна хоча б одна картка.")
+                            .arg(words[0]));
+        return runBatch(command, kind, words.mid(1), parser.value(folderOption), errors);
+    }
+
     if (words.size() != 3)
         return fail(QStringLiteral("Команді %1 потрібні два файли: картка, яку читати, і файл, "
-                                   "який записати.")
+                                   "який записати (або --output-dir ПАПКА і картки).")
                         .arg(words[0]));
-
     const QFileInfo card(words[1]);
     if (!card.exists())
         return fail(QStringLiteral("Файл картки «%1» не знайдено.").arg(words[1]));
     if (!card.isFile())
         return fail(QStringLiteral("«%1» — не файл.").arg(words[1]));
-    task.card = card.absoluteFilePath();
-    task.output = QFileInfo(words[2]).absoluteFilePath();
-
-    if (parser.isSet(kindOption)) {
-        const std::optional<CardKind> kind = kindFromOption(parser.value(kindOption));
-        if (!kind)
-            return fail(QStringLiteral("Невідомий вид картки «%1»: можна rk, ok або okd.")
-                            .arg(parser.value(kindOption)));
-        task.kind = *kind;
-    } else {
-        const KindOfFile found = kindOfCardFile(task.card);
-        if (!found.error.isEmpty())
-            return fail(found.error);
-        if (!found.kind)
-            return fail(QStringLiteral("За рядком 5013 файлу «%1» вид картки не визначити "
-                                       "(01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД); "
-                                       "вкажіть його: --kind rk, ok або okd.")
-                            .arg(words[1]));
-        task.kind = *found.kind;
-    }
-
-    if (!hasEditorFactory(task.kind))
-        return fail(QStringLiteral("Картки %1 у цій збірці програми ще не підтримуються.")
-                        .arg(shortName(task.kind)));
-
-    switch (task.command) {
-    case Command::Convert:
-        return convertCard(task, errors);
-    case Command::Pdf:
-        return printCardToPdf(task, errors);
-    }
-    return failure;
+    CardJobs jobs(kind, errors, {});
+    return jobs.run(card.absoluteFilePath(), QFileInfo(words[2]).absoluteFilePath(), jobOf(command))
+               ? 0
+               : failure;
 }

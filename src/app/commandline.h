@@ -11,6 +11,10 @@
 //                                               and writes it to OUT as
 //                                               "Записати як..." does
 //   ovrida pdf [--kind rk|ok|okd] CARD OUT.pdf  prints CARD to a PDF file
+//   ovrida convert|pdf [--kind K] --output-dir DIR CARD...
+//                                               the same for many cards, each
+//                                               into DIR; a card that fails is
+//                                               reported and the rest go on
 // Without --kind the card's 5013 line tells its kind.
 
 // Whether the raw arguments ask for a task on the command line (a command
@@ -20,7 +24,8 @@ bool wantsCommandLine(int argc, char **argv);
 
 // Runs the task given by `arguments` (program name first, Qt's own options
 // already taken out). Returns nothing when the window is to be started,
-// otherwise the exit code: 0 when the task succeeded, 2 on any error, in which
-// case nothing was written. Messages go to `errors` verbatim, help to `output`.
+// otherwise the exit code: 0 when the task succeeded, 2 on any error (for
+// many cards: when any card failed), in which case nothing was written for
+// that card. Messages go to `errors` verbatim, help to `output`.
 std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *output = stdout,
                                   std::FILE *errors = stderr);

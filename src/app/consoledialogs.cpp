@@ -2,7 +2,7 @@
 
 void ConsoleDialogs::write(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = (m_prefix + text).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out);
     std::fputc('\n', m_out);
     std::fflush(m_out);

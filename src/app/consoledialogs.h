@@ -14,6 +14,8 @@ public:
     void setAnswer(Answer answer) { m_answer = answer; }
     void setSavePath(const QString &path) { m_savePath = path; }
     void setOpenPath(const QString &path) { m_openPath = path; }
+    // Put before every text, e.g. the name of the card it is about.
+    void setPrefix(const QString &prefix) { m_prefix = prefix; }
 
     void inform(const QString &text) override;
     void informReadingStopped(const QString &reason) override;
@@ -30,4 +32,5 @@ private:
     Answer m_answer = Answer::Cancel;
     QString m_savePath;
     QString m_openPath;
+    QString m_prefix;
 };

@@ -69,6 +69,7 @@ private slots:
     void kindWithoutEditorAndEditorWithoutPrintingAreRefused();
     void helpDescribesTheCommands();
     void commandWordsNeedNoDisplay();
+    void manyCardsGoOnPastAFailure();
 
 private:
     QTemporaryDir folder;
@@ -216,7 +217,7 @@ void CommandLineTest::helpDescribesTheCommands()
 {
     const Run help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, std::optional<int>(0));
-    for (const char *word : {"convert", "pdf", "--kind", "5013", "rk|ok|okd"})
+    for (const char *word : {"convert", "pdf", "--kind", "--output-dir", "5013", "rk|ok|okd"})
         QVERIFY2(help.output.contains(QLatin1String(word)), word);
     QVERIFY(help.errors.isEmpty());
 }
@@ -241,6 +242,41 @@ void CommandLineTest::commandWordsNeedNoDisplay()
     // The value of one of Qt's own options is no command.
     QVERIFY(!wants({"ovrida", "-style", "fusion", "--platform", "xcb"}));
     QVERIFY(wants({"ovrida", "-style", "fusion", "convert", "a", "b"}));
+}
+
+// Cards of mixed kinds into one folder: a card that cannot be read is named
+// with its reason, the others are written, one editor of a kind serves all
+// cards of that kind.
+void CommandLineTest::manyCardsGoOnPastAFailure()
+{
+    writeFile(QStringLiteral("ok.txt"), "5013\\03\r\n");
+    writeFile(QStringLiteral("rk2.txt"), "5013\\01\r\n5256\\4\r\n");
+    writeFile(QStringLiteral("broken.txt"), "5013\\01\r\nbroken\r\n");
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("out")));
+    const Run batch = run({QStringLiteral("convert"), QStringLiteral("--output-dir"),
+                           QStringLiteral("out"), rkCard, QStringLiteral("broken.txt"),
+                           QStringLiteral("ok.txt"), QStringLiteral("rk2.txt")});
+    QCOMPARE(batch.exitCode, std::optional<int>(2));
+    QCOMPARE(QDir(folder.filePath(QStringLiteral("out"))).entryList(QDir::Files),
+             (QStringList{QStringLiteral("ok.txt"), QStringLiteral("rk.txt"),
+                          QStringLiteral("rk2.txt")}));
+    QVERIFY(readFile(folder.filePath(QStringLiteral("out/rk2.txt"))).contains("5256\\4"));
+    QCOMPARE(batch.errors, QStringLiteral("broken.txt: Картку з файлу «%1» не прочитано.\n"
+                                          "Не вдалося обробити карток: 1 з 4.\n")
+                               .arg(folder.filePath(QStringLiteral("broken.txt"))));
+    QCOMPARE(FakeEditor::journal.filter(QStringLiteral(" opened ")).size(), 4);
+    QVERIFY(FakeEditor::journal.filter(QStringLiteral("RK2")).isEmpty());
+
+    // PDFs take the card's base name; all good: exit 0.
+    const Run pdf = run({QStringLiteral("pdf"), QStringLiteral("--kind"), QStringLiteral("rk"),
+                         QStringLiteral("--output-dir"), QStringLiteral("missing"), rkCard});
+    QCOMPARE(pdf.exitCode, std::optional<int>(2));
+    QVERIFY(pdf.errors.contains(QStringLiteral("«missing»")));
+    QDir::setCurrent(folder.path());
+    const Run good = run({QStringLiteral("convert"), QStringLiteral("--output-dir"),
+                          QStringLiteral("out"), QStringLiteral("ok.txt")});
+    QCOMPARE(good.exitCode, std::optional<int>(0));
+    QCOMPARE(good.errors, QString());
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -3,6 +3,7 @@
 #include "cardfile/codepage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -142,13 +143,37 @@ private slots:
         QCOMPARE(contents(out), cp1251);
     }
 
+    // Many cards printed in one run: a PDF per card under its base name, none
+    // for the card that cannot be read.
+    void manyCardsPrintInOneRun()
+    {
+        QVERIFY(QDir(m_folder.path()).mkpath(u"pdfs"_s));
+        const QStringList cards{
+            write(u"first.txt"_s, cardBytes(fullCardLines())),
+            write(u"bad.txt"_s, cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
+            write(u"second.txt"_s, cardBytes(newCardLines()))};
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(m_program,
+                      QStringList{u"pdf"_s, u"--output-dir"_s, m_folder.filePath(u"pdfs"_s)} +
+                          cards);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(errors.contains(u"bad.txt: Картку прочитано не до кінця"_s), qPrintable(errors));
+        QCOMPARE(QDir(m_folder.filePath(u"pdfs"_s)).entryList(QDir::Files),
+                 (QStringList{u"first.pdf"_s, u"second.pdf"_s}));
+        QVERIFY(contents(m_folder.filePath(u"pdfs/first.pdf"_s)).startsWith("%PDF"));
+    }
+
     // The disk fills up while the card is written: the old file stays, the
     // command fails.
     void aFullDiskKeepsTheOldFile()
     {
         const QString out = write(u"old.txt"_s, cardBytes(newCardLines()));
         const QByteArray full = cardBytes(fullCardLines());
-        QVERIFY(full.size() > 2048 && full.size() < 16384); // more than the room, less than a buffer
+        QVERIFY(full.size() > 2048 &&
+                full.size() < 16384); // more than the room, less than a buffer
         const QString card = write(u"full.txt"_s, full);
         QProcess process;
         process.setProcessEnvironment(environment());

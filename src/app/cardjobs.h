@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/cardkind.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class CardEditor;
+class ConsoleDialogs;
+class QWidget;
+
+// Runs one command of the command line on cards, one after another, through
+// the card editors themselves: each card is opened in a hidden editor of its
+// kind exactly as "Відкрити..." would, then written or printed by the job.
+// One editor of each kind serves every card of that kind, so many cards cost
+// one start of the program and memory stays flat.
+class CardJobs
+{
+public:
+    // What is done with an opened card; returns whether it was written.
+    using Job = std::function<bool(CardEditor &, ConsoleDialogs &, const QString &output)>;
+
+    // How messages look: each names the card it is about; each starts on a
+    // cleared line (a progress line may stand there on a terminal).
+    struct Messages
+    {
+        bool nameCards = false;
+        bool clearLine = false;
+    };
+
+    // `kind`: the kind every card is taken as; without it each card's 5013
+    // line decides. Messages go to `errors`.
+    CardJobs(std::optional<CardKind> kind, std::FILE *errors, Messages messages);
+    ~CardJobs();
+    CardJobs(const CardJobs &) = delete;
+    CardJobs &operator=(const CardJobs &) = delete;
+
+    // Opens `card` (an absolute path) and runs `job` with `output`. Returns
+    // whether the output was written; otherwise the reason was reported and
+    // nothing was written.
+    bool run(const QString &card, const QString &output, const Job &job);
+
+    // Reports a failure that concerns `card` before anything was opened.
+    void report(const QString &card, const QString &message);
+
+private:
+    CardEditor *editorFor(CardKind kind);
+    std::optional<CardKind> kindOf(const QString &card);
+    void prepare(ConsoleDialogs &console, const QString &card) const;
+
+    std::optional<CardKind> m_kind;
+    std::FILE *m_errors;
+    Messages m_messages;
+    std::map<CardKind, std::unique_ptr<QWidget>> m_editors;
+};
+
+// The value of a card file's card-type line 5013: "01" RK, "02" and "03" OK,
+// "04" and "05" OKD.
+std::optional<CardKind> kindFromTypeCode(QStringView code);
