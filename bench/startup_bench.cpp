@@ -3,7 +3,8 @@
 //
 //   bench_startup            in-process timings of both (QBENCHMARK)
 //   bench_startup --once     one start-up of the program as main() does it
-//                            (translations, main window, report sheets),
+//                            (translations, main window; the report
+//                            sheets are made at the first print),
 //                            to the first paint, then quit; for timing the
 //                            whole process (/usr/bin/time -v) against
 //                            bench_bare_window
@@ -11,7 +12,6 @@
 
 #include "app/mainform.h"
 #include "app/startup.h"
-#include "reports/sheetset.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,7 +40,6 @@ int startOnce(int argc, char *argv[])
     QApplication app(argc, argv);
     installQtTranslations(app);
     TMainForm mainForm;
-    SheetSet reportSheets;
     if (!showAndWaitForFirstPaint(&mainForm))
         return 1;
     std::printf("main window: first paint after %.2f ms\n", sinceStart.nsecsElapsed() / 1e6);

@@ -8,7 +8,6 @@
 #include "cards/cardeditors.h"
 #include "reports/reportfile.h"
 #include "reports/reportpreview.h"
-#include "reports/sheetset.h"
 
 #include <QApplication>
 
@@ -53,9 +52,6 @@ int main(int argc, char *argv[])
     setHelpOpener([] { showHelpWindow(); });
 
     TMainForm mainForm;
-
-    // The report sheets, hidden and shared by every editor until the end.
-    SheetSet reportSheets;
 
     mainForm.show();
     const int exitCode = QApplication::exec();

@@ -1,5 +1,7 @@
 #include "reports/sheetset.h"
 
+#include <QCoreApplication>
+
 namespace {
 SheetSet *current = nullptr;
 }
@@ -33,6 +35,15 @@ SheetSet::~SheetSet()
 SheetSet *SheetSet::instance()
 {
     return current;
+}
+
+SheetSet &SheetSet::shared()
+{
+    if (current)
+        return *current;
+    // Made at the first print and owned by the application, which outlives
+    // every editor that prints.
+    return *new SheetSet(QCoreApplication::instance());
 }
 
 ReportSheet *SheetSet::sheet(const QString &referenceName) const

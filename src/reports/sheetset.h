@@ -5,9 +5,9 @@
 #include <QList>
 #include <QObject>
 
-// The fourteen report sheets, created once at start-up, hidden, shared by
-// every editor and alive until the program ends. Each run of a card's
-// printing resets what it fills before it fills it.
+// The fourteen report sheets, created once when the first card is printed,
+// hidden, shared by every editor and alive until the program ends. Each run
+// of a card's printing resets what it fills before it fills it.
 class SheetSet : public QObject
 {
     Q_OBJECT
@@ -19,8 +19,11 @@ public:
     explicit SheetSet(QObject *parent = nullptr);
     ~SheetSet() override;
 
-    // The set the program created at start-up (null before and after).
+    // The set made last that is still alive, or null.
     static SheetSet *instance();
+    // The set every editor prints on: instance(), made at the first call
+    // when there is none yet (owned by the application).
+    static SheetSet &shared();
 
     // In creation order.
     const QList<ReportSheet *> &sheets() const { return m_sheets; }

@@ -8,21 +8,6 @@
 #include "reports/reportpreview.h"
 #include "reports/sheetset.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-// The sheets the program made at start-up; a program part that runs without
-// them (the command line, a test) gets a set of its own once.
-SheetSet &sheetSet()
-{
-    if (SheetSet *made = SheetSet::instance())
-        return *made;
-    return *new SheetSet(QCoreApplication::instance());
-}
-
-} // namespace
-
 CompositeReport &TfrmRK1::QRCompositeReport1()
 {
     if (!m_report) {
@@ -35,12 +20,12 @@ CompositeReport &TfrmRK1::QRCompositeReport1()
 
 void TfrmRK1::QRCompositeReport1AddReports(CompositeReport &report)
 {
-    addRkReports(report, sheetSet());
+    addRkReports(report, SheetSet::shared());
 }
 
 void TfrmRK1::fillSheets()
 {
-    for (const QString &notice : fillRkSheets(m_logic, sheetSet()))
+    for (const QString &notice : fillRkSheets(m_logic, SheetSet::shared()))
         dialogs().inform(notice);
 }
 
