@@ -13,19 +13,6 @@
 
 namespace {
 
-QString shortName(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return QStringLiteral("РК");
-    case CardKind::OK:
-        return QStringLiteral("ОК");
-    case CardKind::OKD:
-        return QStringLiteral("ОКД");
-    }
-    return {};
-}
-
 class DialogsInstallation
 {
 public:
@@ -39,17 +26,6 @@ private:
 };
 
 } // namespace
-
-std::optional<CardKind> kindFromTypeCode(QStringView code)
-{
-    if (code == u"01")
-        return CardKind::RK;
-    if (code == u"02" || code == u"03")
-        return CardKind::OK;
-    if (code == u"04" || code == u"05")
-        return CardKind::OKD;
-    return std::nullopt;
-}
 
 CardJobs::CardJobs(std::optional<CardKind> kind, std::FILE *errors, Messages messages)
     : m_kind(kind), m_errors(errors), m_messages(messages)

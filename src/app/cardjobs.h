@@ -58,7 +58,3 @@ private:
     Messages m_messages;
     std::map<CardKind, std::unique_ptr<QWidget>> m_editors;
 };
-
-// The value of a card file's card-type line 5013: "01" RK, "02" and "03" OK,
-// "04" and "05" OKD.
-std::optional<CardKind> kindFromTypeCode(QStringView code);
