@@ -9,6 +9,9 @@
 
 namespace {
 
+// Room left for a title bar that the window system adds around a window.
+constexpr int kTitleBarAllowance = 40;
+
 // Centres its window on the screen the first time it is shown.
 class Centerer : public QObject
 {
@@ -43,15 +46,33 @@ void setEditorFont(QWidget *window)
     window->setFont(font);
 }
 
-void prepareEditorWindow(QMainWindow *window, QSize clientSize)
+void prepareEditorWindow(QMainWindow *window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    if (QWidget *client = window->centralWidget())
-        client->setFixedSize(clientSize);
-    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->installEventFilter(new Centerer(window));
+}
+
+void fitEditorWindow(QMainWindow *window, QSize clientSize)
+{
+    window->ensurePolished();
+    QWidget *client = window->centralWidget();
+    const QSize need = client->minimumSizeHint();
+    if (need.width() <= clientSize.width() && need.height() <= clientSize.height()) {
+        client->setFixedSize(clientSize);
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    window->layout()->activate();
+    const QSize chrome = window->minimumSizeHint() - need;
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        room = screen->availableGeometry().size() - chrome - QSize(0, kTitleBarAllowance);
+    client->setMinimumSize(need.boundedTo(room));
+    window->layout()->activate();
+    window->resize(need.expandedTo(clientSize).boundedTo(room) + chrome);
 }
 
 QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name)

@@ -12,10 +12,16 @@ class QWidget;
 // a change one by one.
 void setEditorFont(QWidget *window);
 
-// The window of a card editor: a fixed size with `clientSize` below the menu,
-// only the close box in the title bar, freed when it closes and centred on
-// the screen when it is first shown.
-void prepareEditorWindow(QMainWindow *window, QSize clientSize);
+// The window of a card editor: only the close box in the title bar, freed
+// when it closes and centred on the screen when it is first shown.
+void prepareEditorWindow(QMainWindow *window);
+
+// Call once the pages are built, before the window is first shown. The
+// window gets `clientSize` below its menu, fixed, when every page fits into
+// that size. Where the fonts at hand make the pages need more, it gets the
+// size they need (within the screen) and can be made bigger, its controls
+// growing in width.
+void fitEditorWindow(QMainWindow *window, QSize clientSize);
 
 // The red "&Кінець введення" button, 121 x 25, with the ignore glyph.
 QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name);

@@ -54,6 +54,10 @@ protected:
     // "Друк".
     virtual void printCard() = 0;
 
+    // The card file last written or read; empty for a card never saved.
+    QString cardFile() const { return m_cardFile; }
+    void setCardFile(const QString &path) { m_cardFile = path; }
+
     void btnNextClick();
     void btnPrevClick();
     // "Кінець введення": releases saving and printing.
@@ -64,6 +68,7 @@ protected:
     void exitClick();
     void helpClick();
 
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -78,9 +83,12 @@ private:
     void keepPanelLastInTabOrder(QWidget *page);
 
     CardKind m_kind;
+    QSize m_clientSize; // below the menu, when the pages fit into it
+    bool m_fitted = false;
     FocusGuard *m_guard;
     InputGate *m_gate;
     EditorMenu m_menu;
     NamedControls m_controls;
+    QString m_cardFile;
     bool m_shownOnce = false;
 };
