@@ -3,8 +3,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-plain test-asan bench format clean
+.PHONY: all deps build run test test-plain test-asan bench fuzz fuzz-deps format clean
 
 all: build
 
@@ -43,8 +45,26 @@ bench: deps $(BENCH_BUILD)/CMakeCache.txt
 	@for b in $(BENCH_BUILD)/bench/bench_*; do \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DOVRIDA_WERROR=ON \
+	  -DOVRIDA_FUZZ=ON
+
+# Each card kind's fuzz program runs FUZZ_SECONDS on a copy of its sample cards
+# (tests/data/corpus/<kind>), which grows with the inputs it finds.
+fuzz-deps:
+	@bash scripts/install-deps.sh fuzz
+
+fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  kind=$${f##*/fuzz_}; corpus=$(FUZZ_BUILD)/corpus/$$kind; \
+	  mkdir -p $$corpus && cp -n tests/data/corpus/$$kind/* $$corpus/; \
+	  echo "== $$f"; \
+	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $$corpus || exit 1; done
+
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -108,6 +108,27 @@ private slots:
         QVERIFY(QFile::exists(pdf));
     }
 
+    // A card whose aim is one word of 100,000 letters (text pasted without
+    // blanks): its printing time grows with the length of the text alone.
+    void pdfOfAHundredThousandLetterWord()
+    {
+        const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
+        if (!QFile::exists(ovrida))
+            QSKIP("the program is not built next to the benchmarks");
+        QStringList lines = fullCardLines();
+        for (QString &line : lines) {
+            if (line.startsWith(u"9126\\"_s))
+                line = u"9126\\"_s + QString(100000, u'ж');
+        }
+        const QString card = m_folder.filePath(u"long-word.txt"_s);
+        QFile file(card);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cardBytes(lines));
+        file.close();
+        const double print = medianRun(ovrida, {u"pdf"_s, card, m_folder.filePath(u"w.pdf"_s)}, 5);
+        qInfo("ovrida pdf of the full card with a 100,000-letter word: %.1f ms", print);
+    }
+
 private:
     QTemporaryDir m_folder;
 };

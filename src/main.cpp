@@ -5,21 +5,14 @@
 #include "app/mainform.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "cards/cardeditors.h"
 #include "reports/reportfile.h"
 #include "reports/reportpreview.h"
 #include "reports/sheetset.h"
-#include "rk/frmrk1.h"
 
 #include <QApplication>
 
 namespace {
-// The card editors that are part of the program, one factory per kind. A kind
-// left out opens nothing from the main window and is refused by the command line.
-void registerEditors()
-{
-    registerEditor<TfrmRK1>(CardKind::RK);
-}
-
 // The preview's file dialogs and messages go through the program's dialogs.
 void routePreviewDialogs()
 {
@@ -49,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ovrida"));
     installQtTranslations(app);
-    registerEditors();
+    registerCardEditors();
 
     if (const std::optional<int> exitCode = runCommandLine(app.arguments()))
         return *exitCode;

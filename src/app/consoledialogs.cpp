@@ -13,6 +13,11 @@ void ConsoleDialogs::inform(const QString &text)
     write(text);
 }
 
+void ConsoleDialogs::informReadingStopped(const QString &reason)
+{
+    write(reason + QStringLiteral(" Нічого не записано."));
+}
+
 Dialogs::Answer ConsoleDialogs::ask(const QString &caption, const QString &text)
 {
     write(caption + QStringLiteral(": ") + text);

@@ -16,6 +16,7 @@ public:
     void setOpenPath(const QString &path) { m_openPath = path; }
 
     void inform(const QString &text) override;
+    void informReadingStopped(const QString &reason) override;
     Answer ask(const QString &caption, const QString &text) override;
     QString saveFileName(const QString &filter, const QString &defaultSuffix,
                          const QString &initialName) override;

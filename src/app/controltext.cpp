@@ -5,6 +5,7 @@
 #include "app/maskedfield.h"
 #include "app/memo.h"
 #include "app/textlimit.h"
+#include "cardfile/cardencoding.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -51,14 +52,14 @@ QString textOf(const QWidget *control)
 
 void setTextOf(QWidget *control, const QString &text)
 {
-    if (maskedfield::isMasked(control))
-        maskedfield::setText(control, text);
-    else if (auto *memo = qobject_cast<Memo *>(control))
+    if (auto *memo = qobject_cast<Memo *>(control))
         memo->setText(text);
+    else if (maskedfield::isMasked(control))
+        maskedfield::setText(control, cardfile::blankedControls(text));
     else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
-        textlimit::setText(combo->lineEdit(), text);
+        textlimit::setText(combo->lineEdit(), cardfile::blankedControls(text));
     else if (auto *edit = qobject_cast<QLineEdit *>(control))
-        textlimit::setText(edit, text);
+        textlimit::setText(edit, cardfile::blankedControls(text));
     else if (auto *spin = qobject_cast<QSpinBox *>(control))
         spin->setValue(text.trimmed().toInt());
     else if (auto *label = qobject_cast<QLabel *>(control))

@@ -9,7 +9,9 @@ class QWidget;
 // which kind of control a field is.
 //
 // Text set here is never cut by a maximum length. A memo's text has "\r\n"
-// line breaks; a masked edit's is its read-back form.
+// line breaks; a masked edit's is its read-back form. A single-line field
+// never takes a line break or another control character: each becomes a
+// blank.
 QString textOf(const QWidget *control);
 void setTextOf(QWidget *control, const QString &text);
 

@@ -28,3 +28,21 @@ Dialogs *setDialogs(Dialogs *service)
     installed = service;
     return previous;
 }
+
+void Dialogs::informReadingStopped(const QString &reason)
+{
+    inform(reason + QStringLiteral(" Те, що прочитано до цього рядка, залишилося в картці."));
+}
+
+bool tellReadingOutcome(const cardfile::FileResult &result)
+{
+    if (!result.notice.isEmpty())
+        dialogs().inform(result.notice);
+    if (result.ok)
+        return true;
+    if (result.stopped)
+        dialogs().informReadingStopped(result.error);
+    else
+        dialogs().inform(result.error);
+    return false;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardfile/fileresult.h"
+
 #include <QString>
 
 // Every message box, question, file dialog and beep of the program goes
@@ -14,6 +16,10 @@ public:
 
     // Plain message box: the text and one OK button.
     virtual void inform(const QString &text) = 0;
+    // Tells why the reading of a card stopped part-way (`reason`, a sentence)
+    // and what that means where the card is read: a window keeps what was
+    // read, the command line writes nothing.
+    virtual void informReadingStopped(const QString &reason);
     // Yes / No / Cancel question with the exclamation icon.
     virtual Answer ask(const QString &caption, const QString &text) = 0;
     // Save dialog; returns the chosen path or an empty string when cancelled.
@@ -30,3 +36,7 @@ public:
 Dialogs &dialogs();
 // Installs `service` (not owned) and returns the one it replaces.
 Dialogs *setDialogs(Dialogs *service);
+
+// Tells the clerk how the reading of a card went: the notice of the file, if
+// any, then why it failed or stopped. Returns whether it was read whole.
+bool tellReadingOutcome(const cardfile::FileResult &result);

@@ -1,6 +1,7 @@
 #include "app/inputfilter.h"
 
 #include "app/dialogs.h"
+#include "cardfile/cardencoding.h"
 #include "cardfile/codepage.h"
 
 #include <QApplication>
@@ -66,7 +67,13 @@ QString carriedPart(const QString &text)
 void takeBackRefusedEdits(QLineEdit *edit)
 {
     QObject::connect(edit, &QLineEdit::textEdited, filter(), [edit](const QString &text) {
-        if (codepage::canCarry(text))
+        // A text pasted from several lines stays on one.
+        if (const QString oneLine = cardfile::blankedControls(text); oneLine != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(oneLine);
+            edit->setCursorPosition(cursor);
+        }
+        if (codepage::canCarry(edit->text()))
             return;
         dialogs().beep();
         while (edit->isUndoAvailable() && !codepage::canCarry(edit->text()))

@@ -1,13 +1,15 @@
 #include "cardfile/cardreader.h"
 
-#include "cardfile/codepagetable.h"
+#include "cardfile/cardencoding.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <optional>
 
 namespace cardfile {
 namespace {
@@ -42,6 +44,34 @@ void appendBlanks(QString &text, qsizetype count)
         text.append(u' ');
 }
 
+// A value never ends with blanks: the last value of a line loses them when
+// the line is trimmed, so a value that ended with blanks in the middle of a
+// line and comes last when the card is written again would change on every
+// reading. The code (before the first separator) stays as it stands.
+void dropBlanksBeforeValueSeparators(QString &line)
+{
+    const qsizetype first = line.indexOf(kSeparator);
+    if (first < 0)
+        return;
+    qsizetype at = line.indexOf(kSeparator, first + 1);
+    while (at >= 0 && line[at - 1] != u' ')
+        at = line.indexOf(kSeparator, at + 1);
+    if (at < 0)
+        return; // nothing to drop: the line is not copied
+    QString kept = line.first(first + 1);
+    qsizetype from = first + 1;
+    for (; at >= 0; at = line.indexOf(kSeparator, at + 1)) {
+        qsizetype end = at;
+        while (end > from && line[end - 1] == u' ')
+            --end;
+        kept += QStringView(line).sliced(from, end - from);
+        kept += kSeparator;
+        from = at + 1;
+    }
+    kept += QStringView(line).sliced(from);
+    line = std::move(kept);
+}
+
 // The loop shared by every card and every source of bytes.
 FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandler &handler)
 {
@@ -70,6 +100,7 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             pass.multiLineNumber = currentNumber;
             std::optional<QStringView> stopLine;
             pass.joinedText = joinContinuation(currentLine, lines, stopLine);
+            dropBlanksBeforeValueSeparators(pass.joinedText);
             if (stopLine) {
                 // Its code is its first four characters, as they stand.
                 currentLine = *stopLine;
@@ -93,11 +124,15 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             pass.code = lineCode.toString();
         }
         pass.line = currentLine.toString();
+        dropBlanksBeforeValueSeparators(pass.line);
         pass.lineNumber = currentNumber;
 
         const QString stop = handler(pass);
-        if (!stop.isEmpty())
-            return FileResult::failure(stop);
+        if (!stop.isEmpty()) {
+            FileResult stopped = FileResult::failure(stop);
+            stopped.stopped = true;
+            return stopped;
+        }
     }
     return FileResult::success();
 }
@@ -111,11 +146,14 @@ QStringView CardLines::next()
     if (atEnd())
         return {};
     const QStringView text(m_text);
-    qsizetype end = text.indexOf(u'\n', m_position);
-    if (end < 0)
-        end = text.size();
+    // A line ends at CR LF, at LF alone or at CR alone.
+    qsizetype end = m_position;
+    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+        ++end;
     const QStringView line = text.sliced(m_position, end - m_position);
     m_position = end + 1;
+    if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
+        ++m_position;
     ++m_lineNumber;
     return trimmedView(line);
 }
@@ -124,11 +162,12 @@ QString joinContinuation(QStringView firstLine, CardLines &lines,
                          std::optional<QStringView> &stopLine)
 {
     QString text = firstLine.toString();
-    qsizetype pendingBlanks = 0; // empty lines not yet known to be inside the field
+    qsizetype pendingBlanks = 0; // empty lines not yet known to be inside the value
     while (!lines.atEnd()) {
         const QStringView line = lines.next();
         if (isCodedLine(line)) {
-            appendBlanks(text, pendingBlanks);
+            // Empty lines at the end of the field would only leave blanks
+            // behind its value, which the next reading trims away.
             stopLine = line;
             return text;
         }
@@ -145,10 +184,14 @@ QString joinContinuation(QStringView firstLine, CardLines &lines,
 }
 
 FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
-                         const LineHandler &handler)
+                         const LineHandler &handler, const QString &path)
 {
-    CardLines lines(codepage::table::decode(bytes));
-    return readLines(lines, format, handler);
+    DecodedCard decoded = decodeCard(bytes);
+    CardLines lines(std::move(decoded.text));
+    FileResult result = readLines(lines, format, handler);
+    if (decoded.utf8)
+        result.notice = utf8Notice(path);
+    return result;
 }
 
 FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler)
@@ -172,7 +215,7 @@ FileResult readCardFile(const QString &path, const CardFormat &format, const Lin
                      fileFailureReason(path, FileAccess::Read, systemError, file.errorString())));
     }
     file.close();
-    return readCardBytes(bytes, format, handler);
+    return readCardBytes(bytes, format, handler, path);
 }
 
 std::optional<int> wholeNumber(QStringView text)
@@ -187,28 +230,25 @@ std::optional<int> wholeNumber(QStringView text)
     }
     if (at == text.size())
         return std::nullopt;
+    // Digits beyond the range of int only push the value to its bound.
+    constexpr qint64 beyond = qint64(std::numeric_limits<int>::max()) + 1;
     qint64 value = 0;
     for (; at < text.size(); ++at) {
         const char16_t c = text[at].unicode();
         if (c < u'0' || c > u'9')
             return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
+        value = std::min(value * 10 + (c - u'0'), beyond);
     }
     if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(value);
+        return int(std::max(-value, qint64(std::numeric_limits<int>::min())));
+    return int(std::min(value, qint64(std::numeric_limits<int>::max())));
 }
 
 QString notWholeNumberMessage(QStringView code, QStringView value)
 {
     return QStringLiteral("Картку прочитано не до кінця: у рядку з кодом %1 стоїть «%2» там, де "
-                          "має бути ціле число. Те, що прочитано до цього рядка, залишилося "
-                          "в картці.")
-        .arg(code.toString(), value.toString());
+                          "має бути ціле число.")
+        .arg(shownValue(code), shownValue(value));
 }
 
 } // namespace cardfile

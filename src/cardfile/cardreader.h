@@ -30,7 +30,8 @@ struct CardFormat
 };
 
 // One pass of the reading loop, as the card's line handler receives it.
-// The physical lines of the file are trimmed before they are used.
+// The physical lines of the file are trimmed before they are used, and no
+// value (piece 2 onwards) ends with a blank.
 struct CardLine
 {
     // Code of the line in hand. Empty when the line is to be ignored: its
@@ -60,7 +61,7 @@ struct CardLine
 using LineHandler = std::function<QString(const CardLine &)>;
 
 // The physical lines of a decoded card text, handed out one at a time and
-// trimmed. A line ends at LF; the CR of CR LF goes with the trimming.
+// trimmed. A line ends at CR LF, at LF alone or at CR alone.
 class CardLines
 {
 public:
@@ -82,24 +83,31 @@ private:
 // `firstLine`; every following line is trimmed and appended after one blank,
 // until a line whose first "\" is its fifth character (a four-character code
 // and the separator). That line is returned in `stopLine`. When the file ends
-// first, `stopLine` is empty and the text is what was joined; empty lines
-// just before the end of the file (the file's closing empty line) add nothing.
+// first, `stopLine` is empty and the text is what was joined. Empty lines
+// inside the value give their blanks; empty lines at its end add nothing, so
+// the value never ends with a blank.
 QString joinContinuation(QStringView firstLine, CardLines &lines,
                          std::optional<QStringView> &stopLine);
 
-// Reads the card file at `path` (code page 1251) and hands its lines to
-// `handler`. Fails with a message naming the file and the reason when it
-// cannot be opened or read, or with the handler's message when it stops.
+// Reads the card file at `path` (code page 1251, or UTF-8 when it plainly is,
+// see decodeCard()) and hands its lines to `handler`. Fails with a message
+// naming the file and the reason when it cannot be opened or read, or with the
+// handler's message when it stops. A file read from UTF-8 carries a notice
+// for the clerk, also when the reading stopped.
 FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler);
-// The same loop over the bytes of a card file held in memory.
+// The same loop over the bytes of a card file held in memory; `path` only
+// names the file in a notice.
 FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
-                         const LineHandler &handler);
+                         const LineHandler &handler, const QString &path = {});
 
 // The whole number `text` holds: leading blanks, an optional sign and decimal
-// digits, nothing after them, within the range of int. Else nothing.
+// digits, nothing after them. Else nothing. A number beyond the range of int
+// gives the nearest bound of that range, which lies outside every range a
+// card accepts, so that it is ignored like any number out of range.
 std::optional<int> wholeNumber(QStringView text);
-// Message that stops the reading on a piece that must be a whole number and
-// is not: names the field code and the value found.
+// Why the reading stopped on a piece that must be a whole number and is not:
+// names the field code and the value found. What this means for the card is
+// said where it is read (see FileResult::stopped).
 QString notWholeNumberMessage(QStringView code, QStringView value);
 
 } // namespace cardfile

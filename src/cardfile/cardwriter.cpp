@@ -10,6 +10,8 @@
 
 #include <cerrno>
 
+#include <unistd.h>
+
 namespace cardfile {
 namespace {
 
@@ -137,19 +139,27 @@ FileResult writeCardFile(const QString &path, const QStringList &lines)
 
     const bool existed = QFileInfo(path).isFile();
     QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int systemError = errno;
-        return writeFailure(path, existed, systemError, file.errorString());
-    }
-    errno = 0;
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        const int systemError = errno;
+    const auto failed = [&](int systemError) {
+        const QString qtError = file.errorString();
         file.cancelWriting();
-        return writeFailure(path, existed, systemError, file.errorString());
-    }
+        return writeFailure(path, existed, systemError, qtError);
+    };
+    // Unbuffered, so that a full disk or a size limit shows at the write
+    // itself; a buffered write only fills memory and fails when the file is
+    // committed, where the failure would go unnoticed.
     errno = 0;
-    if (!file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(errno);
+    errno = 0;
+    if (file.write(encoded.bytes) != encoded.bytes.size())
+        return failed(errno ? errno : EIO);
+    // What the file system still holds back must reach the disk before the
+    // new file replaces the old one.
+    errno = 0;
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        return failed(errno ? errno : EIO);
+    errno = 0;
+    if (file.error() != QFileDevice::NoError || !file.commit()) {
         const int systemError = errno;
         return writeFailure(path, existed, systemError, file.errorString());
     }

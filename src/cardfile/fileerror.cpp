@@ -1,8 +1,11 @@
 #include "cardfile/fileerror.h"
 
+#include "cardfile/cardencoding.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace cardfile {
@@ -75,6 +78,15 @@ QString reasonFromSystem(const QFileInfo &target, FileAccess access, int systemE
 QString displayPath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+QString shownValue(QStringView value)
+{
+    constexpr qsizetype longest = 60;
+    QString shown = blankedControls(value.first(std::min(value.size(), longest)).toString());
+    if (value.size() > longest)
+        shown += QChar(0x2026);
+    return shown;
 }
 
 QString fileFailureReason(const QString &path, FileAccess access, int systemError,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Turns a failed file operation into a reason a clerk understands, in
 // Ukrainian, so that card files are never reported in system jargon.
@@ -18,5 +19,9 @@ QString fileFailureReason(const QString &path, FileAccess access, int systemErro
 
 // `path` as the clerk should see it in a message.
 QString displayPath(const QString &path);
+
+// A value as a message quotes it: at most 60 characters, then "…", with
+// control characters (line breaks among them) shown as blanks.
+QString shownValue(QStringView value);
 
 } // namespace cardfile

@@ -13,9 +13,15 @@ struct FileResult
 {
     bool ok = true;
     QString error;
+    // Something the clerk is told once whatever the outcome (a card read from
+    // another encoding); empty when there is nothing to tell.
+    QString notice;
+    // The reading stopped part-way, at a line the card could not take; the
+    // lines before it were applied.
+    bool stopped = false;
 
     static FileResult success() { return {}; }
-    static FileResult failure(QString message) { return {false, std::move(message)}; }
+    static FileResult failure(QString message) { return {false, std::move(message), {}, false}; }
 };
 
 } // namespace cardfile

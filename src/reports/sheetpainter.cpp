@@ -19,6 +19,26 @@ QStringList paragraphsOf(const QString &entry)
     return text.split(QLatin1Char('\n'));
 }
 
+// How many characters from the start of `word` fit into `width`, at least
+// one. The advances of single characters add up to that of the text (the
+// report fonts are unhinted and unkerned), so the measure is linear in the
+// length of the line, whatever the length of the word; the line found is
+// measured once as a whole to make sure.
+qsizetype fittingPrefix(const ReportFont &font, QStringView word, double width)
+{
+    qsizetype fit = 0;
+    double used = 0;
+    while (fit < word.size()) {
+        used += font.advance(word[fit]);
+        if (used > width)
+            break;
+        ++fit;
+    }
+    while (fit > 1 && font.advance(word.first(fit).toString()) > width)
+        --fit;
+    return std::max<qsizetype>(fit, 1);
+}
+
 // Breaks a paragraph at blanks, as a printed form does: a run of blanks
 // takes its width inside a line and is dropped where the line breaks; a word
 // wider than the line is broken between characters.
@@ -37,10 +57,12 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
         while (wordEnd < n && paragraph.at(wordEnd) != QLatin1Char(' '))
             ++wordEnd;
         const QString blanks = paragraph.mid(i, blanksEnd - i);
-        QString word = paragraph.mid(blanksEnd, wordEnd - blanksEnd);
+        QStringView word = QStringView(paragraph).sliced(blanksEnd, wordEnd - blanksEnd);
         i = wordEnd;
         const double blanksWidth = font.advance(blanks);
-        double wordWidth = font.advance(word);
+        // A word longer than a line is never measured whole: only its lines.
+        const bool longerThanLine = fittingPrefix(font, word, width) < word.size();
+        double wordWidth = longerThanLine ? width + 1 : font.advance(word.toString());
         if (placedAny && lineWidth + blanksWidth + wordWidth > width && !word.isEmpty()) {
             out.append(line);
             line.clear();
@@ -51,13 +73,14 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
         }
         placedAny = true;
         // A word that does not fit an empty line is broken between characters.
-        while (line.isEmpty() && wordWidth > width && word.size() > 1) {
-            qsizetype fit = 1;
-            while (fit < word.size() && font.advance(word.left(fit + 1)) <= width)
-                ++fit;
-            out.append(word.left(fit));
-            word.remove(0, fit);
-            wordWidth = font.advance(word);
+        if (line.isEmpty() && longerThanLine) {
+            qsizetype fit = fittingPrefix(font, word, width);
+            while (fit < word.size()) {
+                out.append(word.first(fit).toString());
+                word = word.sliced(fit);
+                fit = fittingPrefix(font, word, width);
+            }
+            wordWidth = font.advance(word.toString());
         }
         line += word;
         lineWidth += wordWidth;

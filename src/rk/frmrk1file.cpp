@@ -80,7 +80,5 @@ bool TfrmRK1::readCard(const QString &path)
     controls().releaseEditTexts();
 
     PageControl->setCurrentIndex(0);
-    if (!read.ok)
-        dialogs().inform(read.error);
-    return read.ok;
+    return tellReadingOutcome(read);
 }

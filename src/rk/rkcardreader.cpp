@@ -55,9 +55,21 @@ Number wholeNumber(const QString &code, const QString &text)
     return {value, {}};
 }
 
-PersonKind kindOfPiece(const QString &piece)
+// A kind number read from a file: 1 is a legal person, any other number an
+// individual. It is written back as the kind's own number, "1" or "2".
+PersonKind kindOfNumber(int number)
 {
-    return piece == u"1"_s ? PersonKind::Legal : PersonKind::Individual;
+    return number == 1 ? PersonKind::Legal : PersonKind::Individual;
+}
+
+QString numberOf(PersonKind kind)
+{
+    return QString::number(int(kind));
+}
+
+int itemOf(PersonKind kind)
+{
+    return int(kind) - 1;
 }
 
 // A co-executor without a kind (older files, and the lines written again for
@@ -171,11 +183,12 @@ QString RkCardReader::twoFields(const QString &code, const Pieces &line)
 
 QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 {
-    const Number kind = wholeNumber(code, line.at(2));
-    if (!kind.value)
-        return kind.error;
-    m_card.showPartyKind(Party::Executor, kindOfPiece(line.at(2)));
-    m_card.selectItem(u"lizv"_s, *kind.value - 1);
+    const Number number = wholeNumber(code, line.at(2));
+    if (!number.value)
+        return number.error;
+    const PersonKind kind = kindOfNumber(*number.value);
+    m_card.showPartyKind(Party::Executor, kind);
+    m_card.selectItem(u"lizv"_s, itemOf(kind));
     m_card.setFieldText(u"ed2457"_s, line.at(3));
     return {};
 }
@@ -235,16 +248,17 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
 
     if (kindPiece.size() >= 2) {
         // Older files: kind and code here, name and address on 2152 and 2656 lines.
-        const Number kind = wholeNumber(code, line.at(2));
-        if (!kind.value)
-            return kind.error;
+        const Number number = wholeNumber(code, line.at(2));
+        if (!number.value)
+            return number.error;
+        const PersonKind kind = kindOfNumber(*number.value);
         // The code goes onto the mask of its kind, as in the newer lines.
-        m_card.showPartyKind(Party::Customer, kindOfPiece(line.at(2)));
+        m_card.showPartyKind(Party::Customer, kind);
         m_card.setFieldText(group.numberBox, u"1"_s);
-        m_card.selectItem(group.kindBox, *kind.value - 1);
+        m_card.selectItem(group.kindBox, itemOf(kind));
         m_card.setFieldText(u"ed2458"_s, kindPiece);
         m_customer = 1;
-        m_customerKindNumber = line.at(2);
+        m_customerKindNumber = numberOf(kind);
         m_card.setCurrentNumber(Group::Customers, 1);
         storeCustomer();
         return {};
@@ -253,21 +267,22 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
     const Number number = wholeNumber(code, line.at(2));
     if (!number.value)
         return number.error;
-    const Number kind = wholeNumber(code, kindPiece);
-    if (!kind.value)
-        return kind.error;
+    const Number kindNumber = wholeNumber(code, kindPiece);
+    if (!kindNumber.value)
+        return kindNumber.error;
     if (*number.value < 1 || *number.value > group.room)
         return {};
 
-    m_card.showPartyKind(Party::Customer, kindOfPiece(kindPiece));
+    const PersonKind kind = kindOfNumber(*kindNumber.value);
+    m_card.showPartyKind(Party::Customer, kind);
     m_card.setFieldText(group.numberBox, line.at(2));
-    m_card.selectItem(group.kindBox, *kind.value - 1);
+    m_card.selectItem(group.kindBox, itemOf(kind));
     m_card.setFieldText(u"ed2458"_s, line.at(4));
     m_card.setFieldText(u"gorz"_s, line.at(5));
     m_card.setFieldText(u"mm2152"_s, line.at(6));
     m_card.setFieldText(u"mm2656"_s, line.at(7));
     m_customer = *number.value;
-    m_customerKindNumber = kindPiece;
+    m_customerKindNumber = numberOf(kind);
     m_card.setCurrentNumber(Group::Customers, m_customer);
     storeCustomer();
     return {};
@@ -305,6 +320,7 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
         return {};
 
     const QString kindPiece = line.at(3);
+    QString kindNumber; // as the file form of the entry carries it
     if (kindPiece.size() > 1) {
         // Older files: number, code, city, name, address, without a kind.
         m_card.showPartyKind(Party::CoExecutor, kindFittingCode(kindPiece));
@@ -315,26 +331,25 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
         m_card.setFieldText(u"cpa"_s, line.at(6));
         m_card.setFieldText(group.kindBox, QString());
     } else {
-        std::optional<int> kind;
+        std::optional<PersonKind> kind;
         if (!kindPiece.isEmpty()) {
             const Number parsed = wholeNumber(code, kindPiece);
             if (!parsed.value)
                 return parsed.error;
-            kind = parsed.value;
+            kind = kindOfNumber(*parsed.value);
         }
-        m_card.showPartyKind(Party::CoExecutor,
-                             kind ? kindOfPiece(kindPiece) : kindFittingCode(line.at(4)));
+        m_card.showPartyKind(Party::CoExecutor, kind ? *kind : kindFittingCode(line.at(4)));
         m_card.setFieldText(group.numberBox, line.at(2));
         if (kind)
-            m_card.selectItem(group.kindBox, *kind - 1);
+            m_card.selectItem(group.kindBox, itemOf(*kind));
+        kindNumber = kind ? numberOf(*kind) : QString();
         m_card.setFieldText(u"cpk"_s, line.at(4));
         m_card.setFieldText(u"gorc"_s, line.at(5));
         m_card.setFieldText(u"cpi"_s, line.at(6));
         m_card.setFieldText(u"cpa"_s, line.at(7));
     }
     m_card.setCurrentNumber(Group::Coexecutors, *number.value);
-    const RkEntry entry =
-        rkEntryFromControls(m_card, group, kindPiece.size() > 1 ? QString() : kindPiece);
+    const RkEntry entry = rkEntryFromControls(m_card, group, kindNumber);
     m_card.storeEntry(Group::Coexecutors, *number.value, entry.display, entry.file);
     return {};
 }

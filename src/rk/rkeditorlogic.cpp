@@ -98,6 +98,11 @@ void RkEditorLogic::clearCard()
         group.entries.clear();
     for (languagecheck::Texts &texts : m_languages)
         texts = {};
+    // The kind boxes show their first item, a legal person: the code fields
+    // take its look too, or a card without kind lines would keep the masks
+    // of the card read before it.
+    for (const Party party : {Party::Executor, Party::Customer, Party::CoExecutor})
+        showPartyKind(party, PersonKind::Legal);
     for (const PageSpec &page : rkPages()) {
         for (const FieldSpec &field : page.fields) {
             switch (field.kind) {

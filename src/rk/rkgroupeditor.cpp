@@ -5,6 +5,7 @@
 
 #include "app/dialogs.h"
 #include "cardfile/cardreader.h"
+#include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
 
 using namespace Qt::StringLiterals;
@@ -55,7 +56,8 @@ std::optional<int> RkEditorLogic::numberIn(const QString &numberBox)
     const std::optional<int> number = cardfile::wholeNumber(text);
     if (!number) {
         dialogs().inform(text.isEmpty() ? personkind::numberMissing
-                                        : u"Порядковий номер «%1» не є цілим числом."_s.arg(text));
+                                        : u"Порядковий номер «%1» не є цілим числом."_s.arg(
+                                              cardfile::shownValue(text)));
     }
     return number;
 }

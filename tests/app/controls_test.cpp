@@ -163,6 +163,17 @@ private slots:
         QApplication::clipboard()->setText("ґ€");
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), "Ї№ґ€");
+
+        // A single-line field takes lines and control characters as blanks,
+        // pasted or put in by the program; a memo keeps its line breaks.
+        edit->setText(QString());
+        QApplication::clipboard()->setText("a\r\nb\tc");
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), "a  b c");
+        setTextOf(combo, "d\ne");
+        QCOMPARE(textOf(combo), "d e");
+        setTextOf(memo, "d\r\ne");
+        QCOMPARE(textOf(memo), "d\r\ne");
     }
 
     void programTextIsNotCutByTheLimit()

@@ -1,4 +1,5 @@
 #include "cardfile/cardreader.h"
+#include "cardfile/codepage.h"
 #include "cardfile/support/cardtext.h"
 
 #include <QFile>
@@ -43,17 +44,54 @@ private slots:
         QCOMPARE(lines, expected);
     }
 
-    void bareLineFeedsAndCrLfAreAlike()
+    // The same card with other line ends and in UTF-8 is read as the same card;
+    // only UTF-8 brings a notice.
+    void lineEndsAndEncodingsAreAlike_data()
     {
-        const QByteArray lf = "5256\\5\n9126\\a\nb\n6140\\x\n\n";
-        QByteArray crlf = lf;
-        crlf.replace("\n", "\r\n");
-        Recorder first;
-        Recorder second;
-        QVERIFY(readCardBytes(lf, cardtest::rkFormat(), first.handler()).ok);
-        QVERIFY(readCardBytes(crlf, cardtest::rkFormat(), second.handler()).ok);
-        QCOMPARE(first.applied, second.applied);
-        QCOMPARE(first.applied.at(1), (AppliedLine{"9126", "9126\\a b"}));
+        const QString card = u"5013\\01\n5256\\5\n9126\\Київ «a» №1\nb\n\n6140\\x\n\n"_s;
+        QByteArray lf = card.toUtf8();
+        const auto withLineEnd = [](QByteArray bytes, const char *end) {
+            return bytes.replace("\n", end);
+        };
+        const QByteArray cp1251 = codepage::encode(card).value();
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("LF, code page 1251") << cp1251 << false;
+        QTest::newRow("CR alone") << withLineEnd(cp1251, "\r") << false;
+        QTest::newRow("CR LF and CR mixed")
+            << withLineEnd(cp1251, "\r\n").replace("5\r\n", "5\r") << false;
+        QTest::newRow("UTF-8") << withLineEnd(lf, "\r\n") << true;
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + lf << true;
+    }
+
+    void lineEndsAndEncodingsAreAlike()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        Recorder recorder;
+        const FileResult result = readCardBytes(bytes, cardtest::rkFormat(), recorder.handler());
+        QVERIFY(result.ok);
+        QCOMPARE(recorder.applied, (QList<AppliedLine>{{"5013", "5013\\01"},
+                                                       {"5256", "5256\\5"},
+                                                       {"9126", "9126\\Київ «a» №1 b"},
+                                                       {"6140", "6140\\x"}}));
+        QCOMPARE(!result.notice.isEmpty(), utf8);
+    }
+
+    // Texts that are not plainly Ukrainian UTF-8 stay in code page 1251, and
+    // control characters inside a line become blanks.
+    void otherBytesAreCodePage1251()
+    {
+        const auto firstValue = [](const QByteArray &bytes) {
+            Recorder recorder;
+            const FileResult result =
+                readCardBytes("5256\\" + bytes + "\r\n", cardtest::rkFormat(), recorder.handler());
+            return std::pair(recorder.applied.value(0).text.mid(5), result.notice.isEmpty());
+        };
+        // "Рі" in code page 1251 is valid UTF-8 for one Cyrillic letter, but
+        // a text of Latin letters with accents is not Ukrainian.
+        QCOMPARE(firstValue("\xC3\xA9t\xC3\xA9"), std::pair(u"Г©tГ©"_s, true));
+        QCOMPARE(firstValue("a\tb\x01" "c\x98" "d\x7F"), std::pair(u"a b c d"_s, true));
     }
 
     void continuationLinesJoinWithOneBlank()
@@ -152,8 +190,10 @@ private slots:
         QCOMPARE(wholeNumber(u"+7"), 7);
         QCOMPARE(wholeNumber(u"2147483647"), 2147483647);
         QCOMPARE(wholeNumber(u"-2147483648"), std::numeric_limits<int>::min());
-        for (const char16_t *bad :
-             {u"", u" ", u"-", u"a", u"1a", u"12 ", u"1.5", u"2147483648", u"99999999999999999999"})
+        // Beyond int: the nearest bound, never an overflow.
+        QCOMPARE(wholeNumber(u"2147483648"), std::numeric_limits<int>::max());
+        QCOMPARE(wholeNumber(u"-99999999999999999999999"), std::numeric_limits<int>::min());
+        for (const char16_t *bad : {u"", u" ", u"-", u"a", u"1a", u"12 ", u"1.5", u"1e5"})
             QVERIFY2(!wholeNumber(bad), qPrintable(QString::fromUtf16(bad)));
     }
 

@@ -49,6 +49,8 @@ constexpr int kInk = 180;
 
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 class SheetTest : public QObject
 {
     Q_OBJECT
@@ -244,8 +246,19 @@ void SheetTest::lineBreaksAndWordWrap()
     memo.setLines({QStringLiteral("Назва (1-українською,") + QString(40, QLatin1Char(' ')) +
                    QStringLiteral("2-російською)")});
     QCOMPARE(SheetPainter::printedLines(memo).last(), QStringLiteral("2-російською)"));
-    memo.setLines({QString(60, QChar(u'Ж'))});
-    QCOMPARE(SheetPainter::printedLines(memo).join(QString()), QString(60, QChar(u'Ж')));
+    // Each of its lines is the longest that fits, also for a word of
+    // thousands of letters (text pasted without blanks).
+    for (const QString &word : {QString(60, QChar(u'Ж')), QStringLiteral("Щїa1").repeated(2500)}) {
+        memo.setLines({u"до "_s + word});
+        const QStringList broken = SheetPainter::printedLines(memo);
+        QCOMPARE(broken.first(), u"до"_s);
+        QCOMPARE(broken.mid(1).join(QString()), word);
+        const double room = 150 - 2 * SheetPainter::kTextInset;
+        for (qsizetype i = 1; i + 1 < broken.size(); ++i) {
+            QVERIFY(font.advance(broken[i]) <= room);
+            QVERIFY(font.advance(broken[i] + broken[i + 1].front()) > room);
+        }
+    }
 }
 
 void SheetTest::automaticSizingFollowsTheTextUntilTurnedOff()

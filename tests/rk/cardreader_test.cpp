@@ -149,6 +149,44 @@ private slots:
         QVERIFY(kinds.read({u"2457\\ю\\12345678"_s}).contains(u"2457"_s));
     }
 
+    // A kind number in any form is written back as "1" or "2", and numbers
+    // beyond the range of int are out of every range, never an overflow.
+    void kindsAndNumbersInAnyForm_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("executor kind INT_MIN")
+            << u"2457\\-2147483648\\1234567890"_s << u"2457\\2\\1234567890"_s;
+        QTest::newRow("executor kind 01") << u"2457\\01\\12345678"_s << u"2457\\1\\12345678"_s;
+        QTest::newRow("older customer, kind 01")
+            << u"2458\\01\\12345678"_s << u"2458\\1\\1\\12345678\\\\\\"_s;
+        QTest::newRow("older customer, kind INT_MIN")
+            << u"2458\\-2147483648\\1234567890"_s << u"2458\\1\\2\\1234567890\\\\\\"_s;
+        QTest::newRow("customer kind 7") << u"2458\\1\\7\\1234567890\\Київ\\Особа\\"_s
+                                         << u"2458\\1\\2\\1234567890\\Київ\\Особа\\"_s;
+        QTest::newRow("co-executor kind 0")
+            << u"2142\\1\\0\\1234567890\\\\Особа\\"_s << u"2142\\1\\2\\1234567890\\\\Особа\\"_s;
+        QTest::newRow("customer number beyond int")
+            << u"2458\\99999999999\\1\\12345678\\\\Зайвий\\"_s << QString();
+        QTest::newRow("stage number -2147483648")
+            << u"9036\\-2147483648\\01.05\\02.05\\91\\Зайвий"_s << QString();
+    }
+
+    void kindsAndNumbersInAnyForm()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, written);
+        PlainCard card;
+        QCOMPARE(card.read({line}), QString());
+        const QString code = line.left(4);
+        QStringList lines = card.lines();
+        lines.removeIf([&code](const QString &l) { return !l.startsWith(code); });
+        QCOMPARE(lines.value(0), written);
+        PlainCard again;
+        QCOMPARE(again.read(card.lines()), QString());
+        QCOMPARE(again.lines(), card.lines());
+    }
+
     void entriesOutsideTheRoomChangeNothing()
     {
         PlainCard card;

@@ -1,5 +1,7 @@
 #include "rk/support/rkfiles.h"
 
+#include "cardfile/codepage.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -30,13 +32,18 @@ private:
         return path;
     }
 
+    // A runtime folder of its own, so that Qt has nothing to say about it.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
+        return environment;
+    }
+
     Run convert(const QStringList &arguments)
     {
         QProcess process;
-        // A runtime folder of its own, so that Qt has nothing to say about it.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(environment());
         process.start(m_program, QStringList{u"convert"_s} + arguments);
         if (!process.waitForFinished(60000))
             qFatal("the program did not finish");
@@ -106,7 +113,9 @@ private slots:
                            cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
                      out});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.errors.contains(u"9036"_s) && run.errors.contains(u"x"_s),
+        QVERIFY2(run.errors.startsWith(u"Картку прочитано не до кінця: у рядку з кодом 9036 "
+                                       "стоїть «x» там, де має бути ціле число. Нічого не "
+                                       "записано.\n"_s),
                  qPrintable(run.errors));
         QVERIFY(!QFile::exists(out));
 
@@ -119,6 +128,37 @@ private slots:
                                         m_folder.filePath(u"no/folder/out.txt"_s)});
         QCOMPARE(unwritable.exitCode, 2);
         QVERIFY(!unwritable.errors.isEmpty());
+    }
+
+    // A card in UTF-8 is converted to code page 1251, and the clerk is told once.
+    void aCardInUtf8IsSavedInCodePage1251()
+    {
+        const QString out = m_folder.filePath(u"from-utf8.txt"_s);
+        const QByteArray cp1251 = cardBytes(fullCardLines());
+        const Run run = convert(
+            {write(u"utf8.txt"_s, "\xEF\xBB\xBF" + codepage::decode(cp1251).toUtf8()), out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors.count(u"UTF-8"_s), 1);
+        QCOMPARE(contents(out), cp1251);
+    }
+
+    // The disk fills up while the card is written: the old file stays, the
+    // command fails.
+    void aFullDiskKeepsTheOldFile()
+    {
+        const QString out = write(u"old.txt"_s, cardBytes(newCardLines()));
+        const QByteArray full = cardBytes(fullCardLines());
+        QVERIFY(full.size() > 2048 && full.size() < 16384); // more than the room, less than a buffer
+        const QString card = write(u"full.txt"_s, full);
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(u"bash"_s, {u"-c"_s, u"trap '' XFSZ; ulimit -f 1; exec \"$@\""_s, u"bash"_s,
+                                  m_program, u"convert"_s, card, out});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(process.readAllStandardError())
+                    .contains(u"Файл, що вже був на диску, залишився без змін."_s));
+        QCOMPARE(contents(out), cardBytes(newCardLines()));
     }
 };
 

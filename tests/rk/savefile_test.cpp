@@ -135,11 +135,14 @@ private slots:
     void readingStopsOnANumberThatIsNotANumber()
     {
         RkWindow rk;
-        rk.open(cardBytes(
-            {u"5013\\01"_s, u"5256\\4"_s, u"2458\\А\\1\\12345678\\\\Назва\\"_s, u"7146\\07"_s}));
-        QCOMPARE(rk.messages().size(), 1);
-        QVERIFY(rk.messages().first().contains(u"2458"_s));
-        QVERIFY(rk.messages().first().contains(u"А"_s));
+        // A long value is quoted by its first 60 characters.
+        const QString number = u"А"_s + QString(99, u'я');
+        rk.open(cardBytes({u"5013\\01"_s, u"5256\\4"_s,
+                           u"2458\\%1\\1\\12345678\\\\Назва\\"_s.arg(number), u"7146\\07"_s}));
+        QCOMPARE(rk.messages(),
+                 QStringList{u"Картку прочитано не до кінця: у рядку з кодом 2458 стоїть «%1…» "
+                             "там, де має бути ціле число. Те, що прочитано до цього рядка, "
+                             "залишилося в картці."_s.arg(number.left(60))});
         QCOMPARE(rk.text(u"ed5256"_s), u"4"_s);
         QCOMPARE(rk.text(u"ed7146"_s), QString());
         rk.dialogs().queueOpenName(QString()); // the dialog cancelled

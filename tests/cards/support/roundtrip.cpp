@@ -1,0 +1,78 @@
+#include "roundtrip.h"
+
+#include "app/cardeditor.h"
+#include "app/editorregistry.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QWidget>
+
+namespace {
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+CardRoundTrip::CardRoundTrip(CardKind kind)
+    : m_sink(std::fopen("/dev/null", "w"), &std::fclose), m_console(m_sink.get()),
+      m_previous(setDialogs(&m_console)), m_window(createEditor(kind)),
+      m_editor(cardEditorOf(m_window.get()))
+{}
+
+CardRoundTrip::~CardRoundTrip()
+{
+    m_window.reset();
+    setDialogs(m_previous);
+}
+
+bool CardRoundTrip::openAndSave(const QString &from, const QString &to, QByteArray &saved)
+{
+    m_console.setOpenPath(from);
+    m_console.setSavePath(to);
+    QFile::remove(to);
+    if (!m_editor->open() || !m_editor->saveAs())
+        return false;
+    saved = contents(to);
+    return true;
+}
+
+CardRoundTrip::Outcome CardRoundTrip::check(const QByteArray &card)
+{
+    // Windows closed on the way are deleted here, as the event loop would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_first.clear();
+    m_second.clear();
+    const QString input = m_folder.filePath(QStringLiteral("card.txt"));
+    const QString first = m_folder.filePath(QStringLiteral("first.txt"));
+    put(input, card);
+    if (!openAndSave(input, first, m_first))
+        return Outcome::Stopped;
+    if (!openAndSave(first, m_folder.filePath(QStringLiteral("second.txt")), m_second))
+        return Outcome::Unstable;
+    return m_second == m_first ? Outcome::Stable : Outcome::Unstable;
+}
+
+QString firstDifference(const QByteArray &first, const QByteArray &second)
+{
+    const QList<QByteArray> a = first.split('\n');
+    const QList<QByteArray> b = second.split('\n');
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i))
+            return QStringLiteral("line %1: «%2» then «%3»")
+                .arg(i + 1)
+                .arg(QString::fromLatin1(a.value(i).toPercentEncoding(" \\")),
+                     QString::fromLatin1(b.value(i).toPercentEncoding(" \\")));
+    }
+    return {};
+}

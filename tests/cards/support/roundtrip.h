@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/cardkind.h"
+#include "app/consoledialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+
+class CardEditor;
+class QWidget;
+
+// Opens card file bytes in a hidden editor of one kind, saves the card, opens
+// the saved file and saves it again, the way a clerk would open and save a
+// card twice. One editor serves every card, as one window serves a clerk
+// opening card after card. Messages go nowhere.
+class CardRoundTrip
+{
+public:
+    enum class Outcome {
+        Stopped,  // the reading stopped, or the save was refused, with a message
+        Stable,   // the second save gave the bytes of the first
+        Unstable, // it did not, or the saved card could not be opened and saved
+    };
+
+    explicit CardRoundTrip(CardKind kind);
+    ~CardRoundTrip();
+
+    Outcome check(const QByteArray &card);
+
+    // The two saves of the last check; the second is empty when it failed.
+    const QByteArray &firstSave() const { return m_first; }
+    const QByteArray &secondSave() const { return m_second; }
+
+private:
+    bool openAndSave(const QString &from, const QString &to, QByteArray &saved);
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_sink;
+    ConsoleDialogs m_console;
+    Dialogs *m_previous;
+    std::unique_ptr<QWidget> m_window;
+    CardEditor *m_editor;
+    QByteArray m_first;
+    QByteArray m_second;
+};
+
+// The first line where two saved cards differ, for a failure message.
+QString firstDifference(const QByteArray &first, const QByteArray &second);
