@@ -2,11 +2,8 @@
 #include "rk/rkcatalogue.h"
 #include "rk/support/rkwindow.h"
 
-#include "app/editorregistry.h"
 #include "app/pagebuilder.h"
 #include "app/radiogroup.h"
-#include "app/support/pageroom.h"
-#include "app/support/uitest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,36 +59,6 @@ private slots:
         rk.type(u"ed7020"_s, u"A"_s);
         QVERIFY(!save->isEnabled() && !print->isEnabled());
         QVERIFY(rk.window()->isModified());
-    }
-
-    // Every editor of the program opens big enough to show every page
-    // without a scroll bar and every tab, its name and address boxes take a
-    // whole name and its memos three lines. An editor joins by registering
-    // its factory and naming its boxes here.
-    void pagesFitTheWindow_data()
-    {
-        registerEditor<TfrmRK1>(CardKind::RK);
-        const QHash<CardKind, QStringList> textBoxes = {
-            {CardKind::RK,
-             {u"ed2358"_s, u"mm2655"_s, u"gorv"_s, u"gorz"_s, u"mm2656"_s, u"gorc"_s, u"cpa"_s,
-              u"ed6111"_s, u"ed6210"_s, u"ed6120"_s, u"ed6228"_s, u"ed6140"_s}},
-        };
-        QTest::addColumn<CardKind>("kind");
-        QTest::addColumn<QStringList>("boxes");
-        for (const CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD}) {
-            if (hasEditorFactory(kind))
-                QTest::newRow(qPrintable(defaultCardName(kind))) << kind << textBoxes.value(kind);
-        }
-    }
-
-    void pagesFitTheWindow()
-    {
-        QFETCH(CardKind, kind);
-        QFETCH(QStringList, boxes);
-        std::unique_ptr<QWidget> editor(createEditor(kind));
-        QVERIFY(uitest::showActive(editor.get()));
-        const QStringList faults = pageRoomFaults(editor.get(), boxes);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
     }
 
     // The finance rows keep their columns under one another.
