@@ -20,8 +20,7 @@
 
 TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSize, int panelHeight,
                            QWidget *parent)
-    : QMainWindow(parent), m_kind(kind), m_clientSize(clientSize), m_guard(new FocusGuard(this)),
-      m_gate(new InputGate(this))
+    : QMainWindow(parent), m_kind(kind), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
 {
     setEditorFont(this);
     setWindowTitle(caption);
@@ -34,9 +33,6 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     PageControl = new QTabWidget(client);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     column->addWidget(PageControl, 1);
-    // Every tab stays in sight: the window is made wide enough for them all.
-    PageControl->setUsesScrollButtons(false);
-    PageControl->setElideMode(Qt::ElideNone);
     m_guard->guardClicks(PageControl->tabBar());
     buildPanel(panelHeight);
     column->addWidget(Panel1);
@@ -53,7 +49,7 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     connect(m_menu.exit, &QAction::triggered, this, &TfrmTemplate::exitClick);
     connect(m_menu.help, &QAction::triggered, this, &TfrmTemplate::helpClick);
 
-    prepareEditorWindow(this);
+    prepareEditorWindow(this, clientSize);
     setHintTiming(400, 20000);
 }
 
@@ -160,16 +156,6 @@ void TfrmTemplate::closeEvent(QCloseEvent *event)
     confirmClose(event, *this);
     if (event->isAccepted())
         m_guard->setEnabled(false);
-}
-
-void TfrmTemplate::setVisible(bool visible)
-{
-    // Sized once all pages are there and before the window system gets it.
-    if (visible && !m_fitted) {
-        m_fitted = true;
-        fitEditorWindow(this, m_clientSize);
-    }
-    QMainWindow::setVisible(visible);
 }
 
 void TfrmTemplate::showEvent(QShowEvent *event)

@@ -68,7 +68,6 @@ protected:
     void exitClick();
     void helpClick();
 
-    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -83,8 +82,6 @@ private:
     void keepPanelLastInTabOrder(QWidget *page);
 
     CardKind m_kind;
-    QSize m_clientSize; // below the menu, when the pages fit into it
-    bool m_fitted = false;
     FocusGuard *m_guard;
     InputGate *m_gate;
     EditorMenu m_menu;
