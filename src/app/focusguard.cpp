@@ -159,27 +159,43 @@ void FocusGuard::awaitClick(QWidget *widget)
     if (m_guarded.contains(widget))
         return; // the guard moves the focus for its press itself
     m_clickAwaited = widget;
-    widget->installEventFilter(this);
+    // The press may go to a part of the control (the text of a combo box).
+    watchPress(widget, true);
     // A move made by the keyboard has no press to follow; the press of a
     // click comes before anything queued now.
     QMetaObject::invokeMethod(
         this,
         [this, awaited = QPointer<QWidget>(widget)] {
             if (awaited && awaited == m_clickAwaited) {
-                awaited->removeEventFilter(this);
+                watchPress(awaited, false);
                 m_clickAwaited = nullptr;
             }
         },
         Qt::QueuedConnection);
 }
 
+void FocusGuard::watchPress(QWidget *widget, bool watch)
+{
+    QList<QWidget *> parts = widget->findChildren<QWidget *>();
+    parts.prepend(widget);
+    for (QWidget *part : std::as_const(parts)) {
+        if (m_guarded.contains(part))
+            continue;
+        if (watch)
+            part->installEventFilter(this);
+        else
+            part->removeEventFilter(this);
+    }
+}
+
 bool FocusGuard::clickArrived(QWidget *widget)
 {
-    if (widget != m_clickAwaited)
+    QPointer<QWidget> awaited = m_clickAwaited;
+    if (!holds(awaited, widget))
         return true;
     m_clickAwaited = nullptr;
-    widget->removeEventFilter(this);
-    return moveFocus(widget, false);
+    watchPress(awaited, false);
+    return moveFocus(awaited, false);
 }
 
 bool FocusGuard::showPage(QTabWidget *pages, int index)
@@ -212,7 +228,7 @@ void FocusGuard::focusChanged(QWidget *old, QWidget *now)
         return;
     }
     QPointer<QWidget> target = now;
-    if (processMove(m_current, now) == Detour::EntryRule && target && focusNow() != target)
+    if (processMove(m_current, now) == Detour::EntryRule && target && !holds(target, focusNow()))
         awaitClick(target);
 }
 

@@ -84,6 +84,7 @@ private:
                          QSet<QWidget *> &done);
     bool moveFocus(QWidget *target, bool retry);
     void awaitClick(QWidget *widget);
+    void watchPress(QWidget *widget, bool watch);
     bool clickArrived(QWidget *widget);
     QList<QWidget *> exitChain(QWidget *from, QWidget *to) const;
     QList<QWidget *> enterChain(QWidget *from, QWidget *to) const;

@@ -242,6 +242,8 @@ private slots:
             << u"3"_s << u"BitBtn4"_s << u"ed9036n"_s << u"ed9036n"_s << u"2"_s << 0;
         QTest::newRow("stage number box")
             << u"3"_s << u"ed9036n"_s << u"ed9036n"_s << u"ed9036n"_s << u"1"_s << 0;
+        QTest::newRow("co-executor kind box")
+            << u"3"_s << u"lizsv"_s << u"lizsv"_s << u"cpn"_s << u"3"_s << 0;
         QTest::newRow("refused by the number left")
             << u"x"_s << u"BitBtn4"_s << u"cpn"_s << u"ed9036n"_s << u"1"_s << 1;
     }
