@@ -17,9 +17,9 @@ void routePreviewDialogs()
 {
     const QString reportFilter =
         QStringLiteral("Збережені звіти|*.%1").arg(QLatin1String(reportfile::kSuffix));
-    setPreviewHooks({[](QWidget *) {
+    setPreviewHooks({[](QWidget *, const QString &proposed) {
                          return dialogs().saveFileName(QStringLiteral("Файли PDF|*.pdf"),
-                                                       QStringLiteral("pdf"), QString());
+                                                       QStringLiteral("pdf"), proposed);
                      },
                      [](QWidget *, const QString &text) { dialogs().inform(text); },
                      [reportFilter](QWidget *, bool forSaving) {

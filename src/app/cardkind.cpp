@@ -1,5 +1,7 @@
 #include "app/cardkind.h"
 
+#include <QFileInfo>
+
 QString questionCaption(CardKind kind)
 {
     switch (kind) {
@@ -26,6 +28,19 @@ QString shortName(CardKind kind)
     return {};
 }
 
+QString defaultCardName(CardKind kind)
+{
+    switch (kind) {
+    case CardKind::RK:
+        return QStringLiteral("RK");
+    case CardKind::OK:
+        return QStringLiteral("OK");
+    case CardKind::OKD:
+        return QStringLiteral("OKD");
+    }
+    return {};
+}
+
 std::optional<CardKind> kindFromTypeCode(QStringView code)
 {
     if (code == u"01")
@@ -35,4 +50,18 @@ std::optional<CardKind> kindFromTypeCode(QStringView code)
     if (code == u"04" || code == u"05")
         return CardKind::OKD;
     return std::nullopt;
+}
+
+QString pdfNameFor(CardKind kind, const QString &cardFile)
+{
+    if (cardFile.isEmpty())
+        return defaultCardName(kind) + QStringLiteral(".pdf");
+    const QFileInfo file(cardFile);
+    const QString name = file.completeBaseName() + QStringLiteral(".pdf");
+    return file.path() == QStringLiteral(".") ? name : file.dir().filePath(name);
+}
+
+QString programCaption()
+{
+    return QStringLiteral("ОВРІДА");
 }

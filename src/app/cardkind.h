@@ -15,3 +15,13 @@ QString shortName(CardKind kind);
 // The kind a card file's card-type line 5013 names: "01" RK, "02" and "03"
 // OK, "04" and "05" OKD; nothing for any other value.
 std::optional<CardKind> kindFromTypeCode(QStringView code);
+
+// The name "Записати як..." offers before a card of this kind was saved.
+QString defaultCardName(CardKind kind);
+
+// The PDF file name offered for a card: its card file's name (last saved or
+// opened, folder kept) with ".pdf", or the kind's default name.
+QString pdfNameFor(CardKind kind, const QString &cardFile);
+
+// The program's name on its message boxes.
+QString programCaption();

@@ -6,30 +6,69 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTabWidget>
 
 namespace {
 
-// Centres its window on the screen the first time it is shown.
-class Centerer : public QObject
+// Room left for a title bar that the window system adds around a window.
+constexpr int kTitleBarAllowance = 40;
+
+// The stated size when every page fits into it; otherwise the size the
+// pages need (as far as the screen allows), and the window can be sized.
+void fitEditorWindow(QMainWindow *window, QSize clientSize)
+{
+    // Every tab stays in sight: the window is made wide enough for them all.
+    for (QTabWidget *pages : window->findChildren<QTabWidget *>()) {
+        pages->setUsesScrollButtons(false);
+        pages->setElideMode(Qt::ElideNone);
+    }
+    QWidget *client = window->centralWidget();
+    window->layout()->activate();
+    const QSize need = client->minimumSizeHint();
+    if (need.width() <= clientSize.width() && need.height() <= clientSize.height()) {
+        client->setFixedSize(clientSize);
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        window->layout()->activate();
+        return;
+    }
+    const QSize chrome = window->minimumSizeHint() - need;
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen *screen = window->screen())
+        room = screen->availableGeometry().size() - chrome - QSize(0, kTitleBarAllowance);
+    client->setMinimumSize(need.boundedTo(room));
+    window->layout()->activate();
+    window->resize(need.expandedTo(clientSize).boundedTo(room) + chrome);
+}
+
+// Sizes an editor window the first time it is shown, when all its pages are
+// there, and centres it on its screen.
+class FirstShow : public QObject
 {
 public:
-    using QObject::QObject;
+    FirstShow(QMainWindow *window, QSize clientSize) : QObject(window), m_clientSize(clientSize)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && watched == parent()) {
+            auto *window = static_cast<QMainWindow *>(watched);
+            window->removeEventFilter(this);
+            fitEditorWindow(window, m_clientSize);
             if (QScreen *screen = window->screen()) {
                 QRect frame = window->frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());
                 window->move(frame.topLeft());
             }
-            window->removeEventFilter(this);
             deleteLater();
         }
         return false;
     }
+
+private:
+    QSize m_clientSize;
 };
 
 } // namespace
@@ -48,10 +87,7 @@ void prepareEditorWindow(QMainWindow *window, QSize clientSize)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    if (QWidget *client = window->centralWidget())
-        client->setFixedSize(clientSize);
-    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    window->installEventFilter(new Centerer(window));
+    new FirstShow(window, clientSize);
 }
 
 QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name)

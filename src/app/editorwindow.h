@@ -12,9 +12,12 @@ class QWidget;
 // a change one by one.
 void setEditorFont(QWidget *window);
 
-// The window of a card editor: a fixed size with `clientSize` below the menu,
-// only the close box in the title bar, freed when it closes and centred on
-// the screen when it is first shown.
+// The window of a card editor: only the close box in the title bar, freed
+// when it closes, sized and centred on the screen when it is first shown.
+// It then gets `clientSize` below its menu, fixed, when every page fits into
+// that size. Where the fonts at hand make the pages need more, it gets the
+// size they need (within the screen) and can be made bigger, its controls
+// growing in width. Its page controls show all their tabs, never arrows.
 void prepareEditorWindow(QMainWindow *window, QSize clientSize);
 
 // The red "&Кінець введення" button, 121 x 25, with the ignore glyph.

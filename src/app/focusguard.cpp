@@ -74,6 +74,7 @@ void FocusGuard::onEnter(QWidget *control, Handler handler)
 void FocusGuard::forget(QObject *widget)
 {
     m_handlers.remove(widget);
+    m_guarded.remove(widget);
     m_swallowRelease.remove(widget);
 }
 
@@ -84,6 +85,7 @@ void FocusGuard::guardClicks(QWidget *clickable)
     if (clickable->focusPolicy() & Qt::ClickFocus)
         clickable->setFocusPolicy(Qt::TabFocus);
     clickable->installEventFilter(this);
+    m_guarded.insert(clickable);
     connect(clickable, &QObject::destroyed, this, &FocusGuard::forget, Qt::UniqueConnection);
 }
 
@@ -97,14 +99,14 @@ bool FocusGuard::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
-        if (moveFocus(widget))
+        if (m_guarded.contains(widget) ? moveFocus(widget) : clickArrived(widget))
             return false;
         m_swallowRelease.insert(widget);
         return true;
     case QEvent::MouseButtonRelease:
         return m_swallowRelease.remove(widget);
     case QEvent::Shortcut:
-        return !moveFocus(widget);
+        return m_guarded.contains(widget) && !moveFocus(widget);
     default:
         return false;
     }
@@ -122,6 +124,11 @@ QWidget *FocusGuard::focusNow() const
 
 bool FocusGuard::moveFocus(QWidget *target)
 {
+    return moveFocus(target, true);
+}
+
+bool FocusGuard::moveFocus(QWidget *target, bool retry)
+{
     QWidget *end = focusEnd(target);
     auto arrived = [&] { return holds(target, focusNow()) || focusNow() == end; };
     if (arrived())
@@ -135,11 +142,60 @@ bool FocusGuard::moveFocus(QWidget *target)
         BusyScope busy(m_busy);
         target->setFocus(Qt::MouseFocusReason);
     }
+    Detour detour = Detour::None;
     if (from && focusNow() && focusNow() != from)
-        processMove(from, focusNow());
+        detour = processMove(from, focusNow());
     else
         m_current = focusNow();
+    // The entry rule has run; the cursor now stands inside the container and
+    // goes on to the target from there.
+    if (!arrived() && detour == Detour::EntryRule && retry)
+        return moveFocus(target, false);
     return arrived();
+}
+
+void FocusGuard::awaitClick(QWidget *widget)
+{
+    if (m_guarded.contains(widget))
+        return; // the guard moves the focus for its press itself
+    m_clickAwaited = widget;
+    // The press may go to a part of the control (the text of a combo box).
+    watchPress(widget, true);
+    // A move made by the keyboard has no press to follow; the press of a
+    // click comes before anything queued now.
+    QMetaObject::invokeMethod(
+        this,
+        [this, awaited = QPointer<QWidget>(widget)] {
+            if (awaited && awaited == m_clickAwaited) {
+                watchPress(awaited, false);
+                m_clickAwaited = nullptr;
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void FocusGuard::watchPress(QWidget *widget, bool watch)
+{
+    QList<QWidget *> parts = widget->findChildren<QWidget *>();
+    parts.prepend(widget);
+    for (QWidget *part : std::as_const(parts)) {
+        if (m_guarded.contains(part))
+            continue;
+        if (watch)
+            part->installEventFilter(this);
+        else
+            part->removeEventFilter(this);
+    }
+}
+
+bool FocusGuard::clickArrived(QWidget *widget)
+{
+    QPointer<QWidget> awaited = m_clickAwaited;
+    if (!holds(awaited, widget))
+        return true;
+    m_clickAwaited = nullptr;
+    watchPress(awaited, false);
+    return moveFocus(awaited, false);
 }
 
 bool FocusGuard::showPage(QTabWidget *pages, int index)
@@ -171,7 +227,9 @@ void FocusGuard::focusChanged(QWidget *old, QWidget *now)
         settleLater();
         return;
     }
-    processMove(m_current, now);
+    QPointer<QWidget> target = now;
+    if (processMove(m_current, now) == Detour::EntryRule && target && !holds(target, focusNow()))
+        awaitClick(target);
 }
 
 QList<QWidget *> FocusGuard::exitChain(QWidget *from, QWidget *to) const
@@ -196,8 +254,8 @@ QList<QWidget *> FocusGuard::enterChain(QWidget *from, QWidget *to) const
     return chain;
 }
 
-bool FocusGuard::runHandlers(const QList<QWidget *> &widgets, bool exits, QPointer<QWidget> &target,
-                             QSet<QWidget *> &done)
+QWidget *FocusGuard::runHandlers(const QList<QWidget *> &widgets, bool exits,
+                                 QPointer<QWidget> &target, QSet<QWidget *> &done)
 {
     for (QWidget *w : widgets) {
         if (done.contains(w) || done.size() >= kMaxHandlersPerMove)
@@ -210,28 +268,39 @@ bool FocusGuard::runHandlers(const QList<QWidget *> &widgets, bool exits, QPoint
             handlers.enter();
         if (focusNow() != target) {
             target = focusNow();
-            return true; // the handler sent the focus elsewhere
+            return w; // the handler sent the focus elsewhere
         }
     }
-    return false;
+    return nullptr;
 }
 
-void FocusGuard::processMove(QWidget *fromWidget, QWidget *to)
+FocusGuard::Detour FocusGuard::processMove(QWidget *fromWidget, QWidget *to)
 {
     BusyScope busy(m_busy);
     QPointer<QWidget> from = fromWidget;
     QPointer<QWidget> target = to;
     QSet<QWidget *> exited;
     QSet<QWidget *> entered;
+    const QPointer<QWidget> original = to;
+    Detour detour = Detour::None;
     while (target && exited.size() + entered.size() < kMaxHandlersPerMove) {
-        if (runHandlers(exitChain(from, target), true, target, exited))
+        if (runHandlers(exitChain(from, target), true, target, exited)) {
+            if (detour == Detour::None)
+                detour = Detour::Refused;
             continue;
-        if (!runHandlers(enterChain(from, target), false, target, entered))
+        }
+        QWidget *redirected = runHandlers(enterChain(from, target), false, target, entered);
+        if (!redirected)
             break;
+        if (detour == Detour::None)
+            detour = original && redirected != original && holds(redirected, original)
+                         ? Detour::EntryRule
+                         : Detour::Refused;
     }
     m_current = target;
     if (target && !target->isVisible())
         revealLater(target);
+    return detour;
 }
 
 void FocusGuard::settleLater()

@@ -28,6 +28,13 @@ class QWidget;
 // moves the focus there, which runs the exit handler of the field being left;
 // when that handler keeps the focus, the click does not happen.
 //
+// A click that enters a page (or another container) whose enter handler
+// sends the cursor to its starting field is not lost on the way: the enter
+// handler runs, and then the focus moves on from that field to the control
+// clicked, as a second click would, and the click does what it says. Only an
+// exit handler keeping the focus, or the clicked control's own enter
+// handler sending it away, stops the click.
+//
 // Focus moves count while the window is shown; moveFocus() and showPage()
 // run the handlers also for a window that is not.
 class FocusGuard : public QObject
@@ -64,11 +71,21 @@ private:
         Handler exit;
         Handler enter;
     };
+    // Why a move ended somewhere else than at its target.
+    enum class Detour {
+        None,
+        Refused,   // an exit handler, or the target's own enter handler
+        EntryRule, // the enter handler of a container of the target
+    };
 
     void focusChanged(QWidget *old, QWidget *now);
-    void processMove(QWidget *from, QWidget *to);
-    bool runHandlers(const QList<QWidget *> &widgets, bool exits, QPointer<QWidget> &target,
-                     QSet<QWidget *> &done);
+    Detour processMove(QWidget *from, QWidget *to);
+    QWidget *runHandlers(const QList<QWidget *> &widgets, bool exits, QPointer<QWidget> &target,
+                         QSet<QWidget *> &done);
+    bool moveFocus(QWidget *target, bool retry);
+    void awaitClick(QWidget *widget);
+    void watchPress(QWidget *widget, bool watch);
+    bool clickArrived(QWidget *widget);
     QList<QWidget *> exitChain(QWidget *from, QWidget *to) const;
     QList<QWidget *> enterChain(QWidget *from, QWidget *to) const;
     bool belongs(const QWidget *widget) const;
@@ -80,7 +97,11 @@ private:
     QWidget *m_window;
     QPointer<QWidget> m_current;
     QHash<const QObject *, Handlers> m_handlers;
+    QSet<QObject *> m_guarded;
     QSet<QObject *> m_swallowRelease;
+    // A control that a click gave the focus to, sent elsewhere by an entry
+    // rule; the click's press, still to come, moves the focus there again.
+    QPointer<QWidget> m_clickAwaited;
     bool m_busy = false;
     bool m_enabled = true;
     bool m_settlePending = false;

@@ -54,6 +54,10 @@ protected:
     // "Друк".
     virtual void printCard() = 0;
 
+    // The card file last written or read; empty for a card never saved.
+    QString cardFile() const { return m_cardFile; }
+    void setCardFile(const QString &path) { m_cardFile = path; }
+
     void btnNextClick();
     void btnPrevClick();
     // "Кінець введення": releases saving and printing.
@@ -82,5 +86,6 @@ private:
     InputGate *m_gate;
     EditorMenu m_menu;
     NamedControls m_controls;
+    QString m_cardFile;
     bool m_shownOnce = false;
 };

@@ -80,11 +80,45 @@ void InputGate::watch(QWidget *field)
         connect(memo, &Memo::textPasted, this, &InputGate::changed);
 }
 
-bool InputGate::eventFilter(QObject *, QEvent *event)
+bool InputGate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && isTypingKey(*static_cast<QKeyEvent *>(event)))
-        changed();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        keyPressed(watched, *static_cast<QKeyEvent *>(event));
+        break;
+    case QEvent::KeyRelease:
+        if (keyReleased(watched, *static_cast<QKeyEvent *>(event)))
+            changed();
+        break;
+    case QEvent::FocusOut:
+        // A dialog, a menu or another window takes the keys from here on.
+        if (watched == m_pressedIn)
+            m_pressedKeys.clear();
+        break;
+    default:
+        break;
+    }
     return false;
+}
+
+void InputGate::keyPressed(QObject *field, const QKeyEvent &event)
+{
+    if (event.isAutoRepeat())
+        return;
+    if (field != m_pressedIn) {
+        m_pressedIn = field;
+        m_pressedKeys.clear();
+    }
+    const auto *widget = static_cast<const QWidget *>(field);
+    if (widget->isActiveWindow() && !m_pressedKeys.contains(event.key()))
+        m_pressedKeys.append(event.key());
+}
+
+bool InputGate::keyReleased(QObject *field, const QKeyEvent &event)
+{
+    if (event.isAutoRepeat() || field != m_pressedIn || !m_pressedKeys.removeOne(event.key()))
+        return false;
+    return isTypingKey(event);
 }
 
 namespace {

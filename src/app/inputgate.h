@@ -4,15 +4,20 @@
 #include <QPointer>
 
 class QAction;
+class QKeyEvent;
 class QWidget;
 
 // The end-of-input gate and the unsaved-changes flag of one card editor.
 //
 // Saving and printing are released only by "Кінець введення"; the next key
 // released in a field marked changed locks both again and marks the card
-// changed. The keys that do not edit (Tab arriving from the previous field,
-// the modifier keys alone, the function keys and anything pressed with Alt,
-// which belong to the menu and the buttons' accelerators) do not count. Text pasted or dropped
+// changed. Only a key that was also pressed in that field, while its window
+// was the active one, counts: the release of Enter or Esc that closed a
+// dialog or a menu, or of a key pressed in another field or window, lands in
+// the field with the focus but is no typing there. The keys that do not edit
+// (Tab arriving from the previous field, the modifier keys alone, the
+// function keys and anything pressed with Alt, which belong to the menu and
+// the buttons' accelerators) do not count either. Text pasted or dropped
 // into a marked field with the mouse counts like typing.
 class InputGate : public QObject
 {
@@ -41,9 +46,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The keys pressed in the field m_pressedIn and not yet released.
+    void keyPressed(QObject *field, const QKeyEvent &event);
+    bool keyReleased(QObject *field, const QKeyEvent &event);
+
     QPointer<QAction> m_save;
     QPointer<QAction> m_print;
     bool m_modified = false;
+    const QObject *m_pressedIn = nullptr; // compared only, never used
+    QList<int> m_pressedKeys;
 };
 
 // Keeps the text of `field` free of leading and trailing blanks after every
@@ -51,4 +62,4 @@ private:
 void trimOnKey(QWidget *field);
 
 // Whether a released key counts as typing in a field.
-bool isTypingKey(const class QKeyEvent &event);
+bool isTypingKey(const QKeyEvent &event);

@@ -54,7 +54,7 @@ TMainForm::TMainForm(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("ОВРІДА"));
+    setWindowTitle(programCaption());
     setFixedSize(clientSize);
     setFont(fonts::sans(10));
     QPalette grey = palette();

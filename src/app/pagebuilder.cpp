@@ -24,6 +24,16 @@ CardPage::CardPage(QWidget *parent) : QScrollArea(parent)
     connect(qApp, &QApplication::focusChanged, this, &CardPage::focusChanged);
 }
 
+QSize CardPage::minimumSizeHint() const
+{
+    const QWidget *inner = widget();
+    QSize need = inner->minimumSizeHint();
+    // Wrapped labels are as tall as they are at the narrowest.
+    if (inner->hasHeightForWidth())
+        need.setHeight(std::max(need.height(), inner->heightForWidth(need.width())));
+    return need.grownBy(contentsMargins());
+}
+
 void CardPage::focusChanged(QWidget *, QWidget *now)
 {
     if (now && widget()->isAncestorOf(now))
@@ -55,6 +65,24 @@ namespace {
 
 // Labels wider than this wrap onto more lines.
 constexpr int kLabelWidth = 220;
+// A text field on a row of its own shows at least a whole typical name or
+// address of this many characters.
+constexpr int kTextChars = 40;
+
+// Whether the field takes free text (names, addresses, sums) rather than a
+// short code of a known length.
+bool isFreeText(const FieldSpec &field)
+{
+    switch (field.kind) {
+    case FieldKind::Edit:
+        return field.maxLength == 0 || field.maxLength > 12;
+    case FieldKind::Memo:
+    case FieldKind::ScrollMemo:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // Width of a field that holds at most `chars` characters.
 int widthFor(const QWidget *control, int chars)
@@ -260,6 +288,8 @@ private:
             return;
         }
         addLabel(label, m_row);
+        if (isFreeText(field))
+            control->setMinimumWidth(control->fontMetrics().averageCharWidth() * kTextChars + 12);
         m_grid->addWidget(control, m_row, 1, alignmentOf(field.kind));
     }
 
@@ -272,6 +302,7 @@ private:
         block->setContentsMargins(0, 0, 0, 0);
         block->setHorizontalSpacing(6);
         block->setVerticalSpacing(m_grid->verticalSpacing());
+        bool freeText = false;
         for (int r = 0; r < m_block.size(); ++r) {
             const auto &row = m_block[r];
             for (int i = 0; i < row.size(); ++i) {
@@ -282,11 +313,17 @@ private:
                 else if (label)
                     block->addWidget(label, r, 2 * i - 1, Qt::AlignLeft | Qt::AlignVCenter);
                 block->addWidget(control, r, 2 * i, alignmentOf(row[i]->kind));
+                if (isFreeText(*row[i])) {
+                    block->setColumnStretch(2 * i, 1);
+                    freeText = true;
+                }
             }
         }
-        // An empty last column takes the room that is left, so the fields
-        // keep their places from the left.
-        block->setColumnStretch(block->columnCount(), 1);
+        // The free text fields share the room that is left; without any, an
+        // empty last column takes it, so the fields keep their places from
+        // the left.
+        if (!freeText)
+            block->setColumnStretch(block->columnCount(), 1);
         const int rows = int(m_block.size());
         m_grid->addLayout(block, m_row, 1, rows, 1);
         m_row += rows;

@@ -7,15 +7,19 @@
 
 class QLabel;
 
-// A page of a card editor: its controls sit in a grid that scrolls when the
-// page is taller than the window, and the control with the focus is always
-// scrolled into view.
+// A page of a card editor: its controls sit in a grid. The page asks for
+// the room they need, so that the window opens big enough to show them all;
+// only on a screen too small for that it scrolls, and then the control with
+// the focus is always scrolled into view.
 class CardPage : public QScrollArea
 {
     Q_OBJECT
 public:
     explicit CardPage(QWidget *parent = nullptr);
     QWidget *content() const { return widget(); }
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 private:
     void focusChanged(QWidget *old, QWidget *now);

@@ -1,5 +1,7 @@
 #include "app/qtdialogs.h"
 
+#include "app/cardkind.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -57,8 +59,8 @@ QString displayedLines(const QString &text)
 
 void QtDialogs::inform(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                    displayedLines(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(QMessageBox::NoIcon, programCaption(), displayedLines(text), QMessageBox::Ok,
+                    dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -30,6 +30,11 @@ void RepeatingGroup::store(int number, const QString &display, const QString &fi
         m_file[number] = file;
 }
 
+int RepeatingGroup::nearestWithinLimit(int number) const
+{
+    return std::clamp(number, 1, std::max(m_limit, 1));
+}
+
 QString RepeatingGroup::entry(int number) const
 {
     return inRoom(number) ? m_display.at(number) : QString();

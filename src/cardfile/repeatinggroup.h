@@ -23,6 +23,11 @@ public:
     int limit() const { return m_limit; }
     bool keepsFileForm() const { return m_keepsFileForm; }
     bool inRoom(int number) const { return number >= 1 && number <= room(); }
+    // Whether the user may fill entry `number`. An editor shows no other
+    // entry as editable: outside 1..limit it tells the limit and shows
+    // nearestWithinLimit() instead, so nothing is typed where it is not kept.
+    bool withinLimit(int number) const { return number >= 1 && number <= m_limit; }
+    int nearestWithinLimit(int number) const;
 
     // Stores entry `number` in both forms; without a file form `file` is
     // ignored. An empty display text empties that position and nothing else.

@@ -22,11 +22,12 @@ std::shared_ptr<const PreparedReport> CompositeReport::prepare()
     return std::make_shared<const PreparedReport>(std::move(pages));
 }
 
-ReportPreview *CompositeReport::preview(QWidget *parent)
+ReportPreview *CompositeReport::preview(QWidget *parent, const QString &pdfName)
 {
     // A window of its own, not a child of the asking window: it keeps its
     // pages until the user closes it, also when that window closes first.
     auto *window = new ReportPreview(prepare());
+    window->setPdfName(pdfName);
     if (parent) {
         const QRect area = parent->screen()->availableGeometry();
         window->move(area.center() - window->rect().center());

@@ -37,7 +37,8 @@ public:
     // Prepares a run and opens the preview window on its first page, on the
     // screen of `parent`. The window is modeless, stands on its own (closing
     // `parent` leaves it open) and deletes itself when closed.
-    ReportPreview *preview(QWidget *parent = nullptr);
+    // `pdfName` is the name its "Зберегти як PDF" offers.
+    ReportPreview *preview(QWidget *parent = nullptr, const QString &pdfName = QString());
     // Prepares a run and writes its pages as a PDF file, exactly as the
     // preview would show and print them.
     ExportResult exportPdf(const QString &path);

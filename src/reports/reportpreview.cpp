@@ -3,6 +3,7 @@
 #include "reports/reportfile.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -23,11 +24,11 @@
 
 namespace {
 
-QString defaultPdfFileName(QWidget *parent)
+QString defaultPdfFileName(QWidget *parent, const QString &proposed)
 {
-    QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Зберегти як PDF"), QDir::homePath(),
-                                     QStringLiteral("Файли PDF (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Зберегти як PDF"),
+                                                QDir::home().filePath(proposed),
+                                                QStringLiteral("Файли PDF (*.pdf)"));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     return path;
@@ -49,7 +50,7 @@ QString defaultReportFileName(QWidget *parent, bool forSaving)
 
 void defaultInform(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QString(), text);
+    QMessageBox::information(parent, QStringLiteral("ОВРІДА"), text);
 }
 
 PreviewHooks &hooks()
@@ -109,6 +110,7 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, QWidg
     m_view->setViewMode(QPrintPreviewWidget::SinglePageView);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
     connect(m_view, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::showPosition);
+    connect(m_view, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::showZoom);
     // When the window is sized or the zoom changes, the view keeps showing
     // the same part of the page from its top instead of its middle.
     if (auto *graphics = m_view->findChild<QGraphicsView *>()) {
@@ -134,6 +136,9 @@ ReportPreview::ReportPreview(std::shared_ptr<const PreparedReport> report, QWidg
     m_view->fitToWidth();
     m_view->setCurrentPage(1);
     showPosition();
+    showZoom();
+    // Fitted to the page or its width, the scale follows the window's size.
+    m_view->installEventFilter(this);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -155,10 +160,23 @@ void ReportPreview::buildActions()
         action->setToolTip(text);
         return action;
     };
-    add("actFitPage", QStringLiteral("Ціла сторінка"), "zoom-fit-page", &ReportPreview::fitPage);
-    add("actActualSize", QStringLiteral("100 %"), "zoom-original", &ReportPreview::actualSize);
-    add("actFitWidth", QStringLiteral("За шириною сторінки"), "zoom-fit-width",
-        &ReportPreview::fitWidth);
+    // The three ways of zooming show which one is on; the box beside them
+    // the scale the page is shown at.
+    auto *zoomModes = new QActionGroup(this);
+    for (QAction *mode : {add("actFitPage", QStringLiteral("Ціла сторінка"), "zoom-fit-page",
+                              &ReportPreview::fitPage),
+                          add("actActualSize", QStringLiteral("100 %"), "zoom-original",
+                              &ReportPreview::actualSize),
+                          add("actFitWidth", QStringLiteral("За шириною сторінки"),
+                              "zoom-fit-width", &ReportPreview::fitWidth)}) {
+        mode->setCheckable(true);
+        zoomModes->addAction(mode);
+    }
+    m_zoom = new QLabel(bar);
+    m_zoom->setObjectName(QStringLiteral("zoomFactor"));
+    m_zoom->setContentsMargins(6, 0, 6, 0);
+    m_zoom->setToolTip(QStringLiteral("Масштаб"));
+    bar->addWidget(m_zoom);
     bar->addSeparator();
     add("actFirstPage", QStringLiteral("Перша сторінка"), "go-first", &ReportPreview::firstPage);
     add("actPreviousPage", QStringLiteral("Попередня сторінка"), "go-previous",
@@ -228,6 +246,27 @@ void ReportPreview::paintPages(QPrinter *printer)
     m_report->paintOn(*printer);
 }
 
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(this, &ReportPreview::showZoom, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReportPreview::showZoom()
+{
+    const char *modes[] = {"actFitPage", "actActualSize", "actFitWidth"};
+    const char *mode = m_view->zoomMode() == QPrintPreviewWidget::FitInView    ? modes[0]
+                       : m_view->zoomMode() == QPrintPreviewWidget::FitToWidth ? modes[2]
+                       : m_view->zoomFactor() == 1.0                           ? modes[1]
+                                                                               : nullptr;
+    for (const char *name : modes) {
+        if (auto *action = findChild<QAction *>(QLatin1String(name)))
+            action->setChecked(mode == name);
+    }
+    m_zoom->setText(QStringLiteral("Масштаб: %1 %").arg(qRound(m_view->zoomFactor() * 100)));
+}
+
 void ReportPreview::showPosition()
 {
     const int page = currentPage();
@@ -270,16 +309,19 @@ void ReportPreview::lastPage()
 void ReportPreview::fitPage()
 {
     m_view->fitInView();
+    showZoom();
 }
 
 void ReportPreview::fitWidth()
 {
     m_view->fitToWidth();
+    showZoom();
 }
 
 void ReportPreview::actualSize()
 {
     m_view->setZoomFactor(1.0);
+    showZoom();
 }
 
 void ReportPreview::printerSetup()
@@ -307,7 +349,7 @@ void ReportPreview::print()
 
 void ReportPreview::saveAsPdf()
 {
-    const QString path = hooks().pdfFileName(this);
+    const QString path = hooks().pdfFileName(this, m_pdfName);
     if (path.isEmpty())
         return;
     const ExportResult result = exportPdf(path);

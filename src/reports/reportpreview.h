@@ -18,8 +18,9 @@ class QPrintPreviewWidget;
 // plain Qt dialogs.
 struct PreviewHooks
 {
-    // Returns the chosen PDF path, or an empty string when cancelled.
-    std::function<QString(QWidget *parent)> pdfFileName;
+    // Returns the chosen PDF path, or an empty string when cancelled;
+    // `proposed` is the name the dialog offers first.
+    std::function<QString(QWidget *parent, const QString &proposed)> pdfFileName;
     std::function<void(QWidget *parent, const QString &text)> inform;
     // Returns the file to save a prepared report in (`forSaving`) or to open
     // one from, or an empty string when cancelled.
@@ -50,6 +51,9 @@ public:
 
     // Writes exactly the pages shown.
     ExportResult exportPdf(const QString &path) const;
+    // The name "Зберегти як PDF" offers (the card's file name with ".pdf").
+    void setPdfName(const QString &name) { m_pdfName = name; }
+    QString pdfName() const { return m_pdfName; }
 
 public slots:
     void firstPage();
@@ -67,15 +71,21 @@ public slots:
     // when cancelled or when the file could not be read).
     ReportPreview *loadReport();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildActions();
     void buildThumbnails();
     void paintPages(QPrinter *printer);
     void showPosition();
+    void showZoom();
 
     std::shared_ptr<const PreparedReport> m_report;
     QPrinter m_printer;
     QPrintPreviewWidget *m_view = nullptr;
     QListWidget *m_thumbnails = nullptr;
     QLabel *m_position = nullptr;
+    QLabel *m_zoom = nullptr;
+    QString m_pdfName;
 };

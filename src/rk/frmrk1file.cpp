@@ -18,7 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kDefaultName = u"RK"_s;
 const QString kAccountingCardWarning = u"Зверніть увагу Ви відкрили облікову картку !    "_s;
 } // namespace
 
@@ -34,8 +33,9 @@ QStringList TfrmRK1::writeCard()
 
 bool TfrmRK1::saveAs()
 {
-    const QString name = dialogs().saveFileName(u"Текстовые файлы|*.txt"_s, u"txt"_s,
-                                                saveName.isEmpty() ? kDefaultName : saveName);
+    const QString name =
+        dialogs().saveFileName(u"Текстовые файлы|*.txt"_s, u"txt"_s,
+                               saveName.isEmpty() ? defaultCardName(cardKind()) : saveName);
     if (name.isEmpty())
         return false;
     saveName = name;
@@ -45,6 +45,7 @@ bool TfrmRK1::saveAs()
         return false;
     }
     setModified(false);
+    setCardFile(name);
     return true;
 }
 
@@ -63,6 +64,7 @@ bool TfrmRK1::readCard(const QString &path)
     clearCard();
     const QFileInfo file(path);
     openedName = file.absoluteFilePath();
+    setCardFile(openedName);
     const QString bareName = file.fileName();
     if (bareName.startsWith(u"ok"_s) || bareName.startsWith(u"OK"_s))
         dialogs().inform(kAccountingCardWarning + bareName);

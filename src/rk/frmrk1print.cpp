@@ -32,7 +32,7 @@ void TfrmRK1::fillSheets()
 void TfrmRK1::N8Click()
 {
     fillSheets();
-    QRCompositeReport1().preview(this);
+    QRCompositeReport1().preview(this, pdfNameFor(cardKind(), cardFile()));
 }
 
 void TfrmRK1::printCard()

@@ -73,6 +73,9 @@ private:
     bool store(Group which);
     void enterNumberBox(Group which);
     void leaveNumberBox(Group which);
+    // After the limit message: the number box and the fields show the last
+    // entry the clerk may fill instead of one beyond it.
+    void backWithinLimit(Group which);
     void deleteEntry(Group which, int number);
     void step(Group which, int by);
     void showEntry(Group which, int number);

@@ -84,9 +84,23 @@ void RkEditorLogic::enterNumberBox(Group which)
     GroupState &group = state(which);
     group.onEnter = group.current;
     if (group.current > layout.limit) {
-        dialogs().inform(layout.limitMessage);
+        backWithinLimit(which);
         m_controls.focus(layout.nextSection);
     }
+}
+
+void RkEditorLogic::backWithinLimit(Group which)
+{
+    const RkGroupSpec &layout = rkGroup(which);
+    GroupState &group = state(which);
+    dialogs().inform(layout.limitMessage);
+    const int number = group.entries.nearestWithinLimit(group.current);
+    group.current = number;
+    group.onEnter = number;
+    emptyValueFields(which);
+    if (group.entries.exists(number))
+        showEntry(which, number);
+    m_controls.setText(layout.numberBox, QString::number(number));
 }
 
 void RkEditorLogic::leaveNumberBox(Group which)
@@ -115,6 +129,10 @@ void RkEditorLogic::leaveNumberBox(Group which)
         return;
     }
     group.current = *number;
+    if (!group.entries.withinLimit(*number)) {
+        backWithinLimit(which);
+        return;
+    }
     if (group.entries.exists(*number))
         showEntry(which, *number);
 }

@@ -1,6 +1,7 @@
 #include "app/consoledialogs.h"
 #include "app/qtdialogs.h"
 #include "app/scripteddialogs.h"
+#include "support/uitest.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -11,20 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-// Runs `check` on the modal dialog of type T as soon as it is up.
-template <class T> void whenShown(std::function<void(T *)> check)
-{
-    QTimer::singleShot(0, [check] {
-        for (int i = 0; i < 200; ++i) {
-            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                check(dialog);
-                return;
-            }
-            QTest::qWait(10);
-        }
-    });
-}
 
 QString readAll(std::FILE *file)
 {
@@ -144,7 +131,7 @@ private slots:
     {
         QtDialogs screen;
         bool checked = false;
-        whenShown<QMessageBox>([&](QMessageBox *box) {
+        uitest::whenShown<QMessageBox>([&](QMessageBox *box) {
             QCOMPARE(box->windowTitle(), "Облікова картка НДР І ДКР");
             QCOMPARE(box->text(), "Зберегти зміни\nв картці?");
             QCOMPARE(box->icon(), QMessageBox::Warning);
@@ -157,7 +144,7 @@ private slots:
                  Dialogs::Answer::No);
         QVERIFY(checked);
 
-        whenShown<QMessageBox>([](QMessageBox *box) { box->reject(); });
+        uitest::whenShown<QMessageBox>([](QMessageBox *box) { box->reject(); });
         QCOMPARE(screen.ask("c", "t"), Dialogs::Answer::Cancel);
     }
 
@@ -165,10 +152,11 @@ private slots:
     {
         QtDialogs screen;
         QString shown;
-        whenShown<QMessageBox>([&](QMessageBox *box) {
+        uitest::whenShown<QMessageBox>([&](QMessageBox *box) {
             shown = box->text();
             QCOMPARE(box->textFormat(), Qt::PlainText);
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->windowTitle(), "ОВРІДА");
             box->accept();
         });
         screen.inform("<b>5418</b>");
@@ -179,7 +167,7 @@ private slots:
     {
         QtDialogs screen;
         bool checked = false;
-        whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        uitest::whenShown<QFileDialog>([&](QFileDialog *dialog) {
             QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir::home().canonicalPath());
             QCOMPARE(dialog->defaultSuffix(), "txt");
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);

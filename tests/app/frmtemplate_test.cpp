@@ -5,6 +5,7 @@
 #include "app/lineedit.h"
 #include "app/memo.h"
 #include "app/pagebuilder.h"
+#include "app/qtdialogs.h"
 #include "app/radiogroup.h"
 #include "app/scripteddialogs.h"
 #include "support/uitest.h"
@@ -12,13 +13,17 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -420,6 +425,72 @@ private slots:
         script->queueAnswer(Dialogs::Answer::Cancel);
         ok.action("N5")->trigger();
         QCOMPARE(script->shown().value(0).caption, "Облікова картка НДР І ДКР");
+    }
+
+    // Only a key pressed and released in the same field while the editor is
+    // active is typing there. The release of a key pressed in another field,
+    // in a file dialog (Enter) or in the menu (Esc), which lands in the field
+    // with the focus, changes nothing.
+    void keysPressedElsewhereChangeNothing()
+    {
+        QAction *save = editor->action("N6");
+        QWidget *field = editor->find("ed5256");
+        QTemporaryDir folder;
+        struct Case
+        {
+            const char *where;
+            Qt::Key key;
+            std::function<void()> press;
+        };
+        const QList<Case> cases = {
+            {"another field", Qt::Key_Return,
+             [&] {
+                 QTest::sendKeyEvent(QTest::Press, editor->find("ed7191"), Qt::Key_Return, "\r",
+                                     Qt::NoModifier);
+             }},
+            {"a file dialog", Qt::Key_Return,
+             [&] {
+                 QtDialogs screen;
+                 Dialogs *scripted = setDialogs(&screen);
+                 uitest::whenShown<QFileDialog>([&](QFileDialog *dialog) {
+                     auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+                     name->setText(folder.filePath("card.txt"));
+                     QTest::sendKeyEvent(QTest::Press, name, Qt::Key_Return, "\r", Qt::NoModifier);
+                 });
+                 save->trigger();
+                 setDialogs(scripted);
+                 QCOMPARE(editor->saved, QStringList{folder.filePath("card.txt")});
+             }},
+            {"the menu", Qt::Key_Escape,
+             [&] {
+                 const auto letterF = Qt::Key(QChar(u'Ф').unicode());
+                 QTest::sendKeyEvent(QTest::Press, field, letterF, "ф", Qt::AltModifier);
+                 QTest::sendKeyEvent(QTest::Release, field, letterF, "ф", Qt::AltModifier);
+                 QWidget *menu = QApplication::activePopupWidget();
+                 QVERIFY(menu);
+                 QTest::sendKeyEvent(QTest::Press, menu, Qt::Key_Escape, "", Qt::NoModifier);
+                 QTRY_VERIFY(!QApplication::activePopupWidget());
+                 // The menu bar keeps the keys until a second Esc.
+                 QWidget *bar = QApplication::focusWidget();
+                 QVERIFY(qobject_cast<QMenuBar *>(bar));
+                 QTest::sendKeyEvent(QTest::Release, bar, Qt::Key_Escape, "", Qt::NoModifier);
+                 QTest::sendKeyEvent(QTest::Press, bar, Qt::Key_Escape, "", Qt::NoModifier);
+             }},
+        };
+        for (const Case &shown : cases) {
+            QTest::mouseClick(editor->find("BitBtn1"), Qt::LeftButton);
+            field->setFocus();
+            shown.press();
+            // The window system gives the activation back to the editor.
+            if (!editor->isActiveWindow())
+                QVERIFY(uitest::showActive(editor));
+            QVERIFY2(QApplication::focusWidget() == field, shown.where);
+            QTest::sendKeyEvent(QTest::Release, field, shown.key, "", Qt::NoModifier);
+            QVERIFY2(!editor->isModified() && save->isEnabled(), shown.where);
+        }
+        // Pressed and released in the field, the same key is typing.
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(editor->isModified() && !save->isEnabled());
     }
 
 private:

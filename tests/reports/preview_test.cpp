@@ -111,8 +111,17 @@ void PreviewTest::zoomAndThumbnails()
     m_preview->findChild<QAction *>(QStringLiteral("actActualSize"))->trigger();
     QCOMPARE(m_preview->pageView()->zoomMode(), QPrintPreviewWidget::CustomZoom);
     QCOMPARE(m_preview->pageView()->zoomFactor(), 1.0);
-    m_preview->findChild<QAction *>(QStringLiteral("actFitWidth"))->trigger();
+    QCOMPARE(m_preview->findChild<QLabel *>(QStringLiteral("zoomFactor"))->text(),
+             QStringLiteral("Масштаб: 100 %"));
+    QAction *fitWidth = m_preview->findChild<QAction *>(QStringLiteral("actFitWidth"));
+    fitWidth->trigger();
     QCOMPARE(m_preview->pageView()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    // The box tells the scale the page is shown at, and which way is on.
+    QVERIFY(fitWidth->isChecked());
+    QVERIFY(!m_preview->findChild<QAction *>(QStringLiteral("actActualSize"))->isChecked());
+    QCOMPARE(
+        m_preview->findChild<QLabel *>(QStringLiteral("zoomFactor"))->text(),
+        QStringLiteral("Масштаб: %1 %").arg(qRound(m_preview->pageView()->zoomFactor() * 100)));
 
     m_preview->findChild<QAction *>(QStringLiteral("actLastPage"))->trigger();
     auto *thumbnails = m_preview->findChild<QListWidget *>(QStringLiteral("thumbnails"));
@@ -141,7 +150,7 @@ void PreviewTest::saveAsPdfWritesTheShownPagesOrTellsWhy()
     QString answer;
     QStringList told;
     int asked = 0;
-    setPreviewHooks({[&](QWidget *) {
+    setPreviewHooks({[&](QWidget *, const QString &) {
                          ++asked;
                          return answer;
                      },

@@ -2,6 +2,7 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -124,13 +125,13 @@ private slots:
         rk.click(u"BitBtn7"_s);
         QCOMPARE(rk.messages(), QStringList{u"Кількість замовників від 1 до 5"_s});
         QCOMPARE(rk.focused(), u"fin"_s);
-        QCOMPARE(rk.text(u"Edit1"_s), u"6"_s);
+        QCOMPARE(rk.text(u"Edit1"_s), u"5"_s);
 
         // Previous shows the entry before, with its kind.
         rk.forgetMessages();
         rk.click(u"BitBtn6"_s);
-        QCOMPARE(rk.text(u"Edit1"_s), u"5"_s);
-        QCOMPARE(rk.text(u"ed2458"_s), u"12345675"_s);
+        QCOMPARE(rk.text(u"Edit1"_s), u"4"_s);
+        QCOMPARE(rk.text(u"ed2458"_s), u"12345674"_s);
 
         // Nothing before the first stage.
         rk.erase(u"ed9036n"_s);
@@ -159,14 +160,115 @@ private slots:
             QCOMPARE(fresh.focused(), u"BitBtn3"_s);
             QCOMPARE(fresh.messages(), QStringList());
         }
+    }
+
+    // Past the limit the number box and the fields go back to the last entry
+    // the clerk may fill, so nothing can be typed where it is not kept: by
+    // Next, by Next again, and by a number typed into the box.
+    void nextPastTheLimit_data()
+    {
+        QTest::addColumn<Group>("group");
+        QTest::addColumn<QString>("numberBox");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("valueField");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("nextSection");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("customers")
+            << Group::Customers << u"Edit1"_s << u"BitBtn7"_s << u"mm2656"_s << 5
+            << u"Кількість замовників від 1 до 5"_s << u"fin"_s << u"12"_s;
+        QTest::newRow("co-executors")
+            << Group::Coexecutors << u"cpn"_s << u"Button1"_s << u"cpa"_s << 20
+            << u"Кількість співвиконавців від 1 до 20"_s << u"ed9036n"_s << u"0"_s;
+        QTest::newRow("stages") << Group::Stages << u"ed9036n"_s << u"BitBtn4"_s << u"mm9036"_s
+                                << 15 << u"Кількість етапів від 1 до 15"_s << u"BitBtn3"_s
+                                << u"0"_s;
+    }
+
+    void nextPastTheLimit()
+    {
+        QFETCH(Group, group);
+        QFETCH(QString, numberBox);
+        QFETCH(QString, next);
+        QFETCH(QString, valueField);
+        QFETCH(int, limit);
+        QFETCH(QString, message);
+        QFETCH(QString, nextSection);
+        QFETCH(QString, typed);
         RkWindow rk;
-        rk.open(cardBytes(fullCardLines(0, 0, 15)));
-        rk.focus(u"cpn"_s);
-        rk.focus(u"ed9036n"_s);
-        rk.click(u"BitBtn4"_s);
-        QCOMPARE(rk.text(u"ed9036n"_s), u"16"_s);
-        QCOMPARE(rk.messages(), QStringList{u"Кількість етапів від 1 до 15"_s});
-        QCOMPARE(rk.focused(), u"BitBtn3"_s);
+        rk.open(cardBytes(fullCardLines(5, 20, 15)));
+        const RkEditorLogic &logic = rk.window()->logic();
+        const QString last = rk.text(valueField);
+        QVERIFY(!last.isEmpty());
+
+        for (int press = 1; press <= 2; ++press) {
+            rk.focus(numberBox);
+            rk.click(next);
+            QCOMPARE(rk.messages(), QStringList(press, message));
+            QCOMPARE(rk.focused(), nextSection);
+            QCOMPARE(rk.text(numberBox), QString::number(limit));
+            QCOMPARE(rk.text(valueField), last);
+            QCOMPARE(logic.currentNumber(group), limit);
+        }
+        rk.forgetMessages();
+        rk.click(numberBox);
+        rk.erase(numberBox);
+        rk.enter(numberBox, typed);
+        QCOMPARE(rk.messages(), QStringList{message});
+        QVERIFY(logic.entries(group).withinLimit(rk.text(numberBox).toInt()));
+
+        // What is typed now lands in an entry the file keeps.
+        rk.erase(valueField);
+        rk.enter(valueField, u"Нове"_s);
+        QCOMPARE(logic.entries(group).lastNumber(), limit);
+        QVERIFY(logic.entries(group).entry(logic.currentNumber(group)).contains(u"Нове"_s));
+    }
+
+    // Arriving on the page of co-executors and stages by "Вперед" sends the
+    // cursor to the first co-executor's number; the click that follows still
+    // does what it says, unless leaving that number refuses it.
+    void firstClickOnTheCoexecutorPage_data()
+    {
+        QTest::addColumn<QString>("coexecutorNumber");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("changedBox");
+        QTest::addColumn<QString>("shows");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("previous co-executor")
+            << u"3"_s << u"Button2"_s << u"cpn"_s << u"cpn"_s << u"2"_s << 0;
+        QTest::newRow("next stage")
+            << u"3"_s << u"BitBtn4"_s << u"ed9036n"_s << u"ed9036n"_s << u"2"_s << 0;
+        QTest::newRow("stage number box")
+            << u"3"_s << u"ed9036n"_s << u"ed9036n"_s << u"ed9036n"_s << u"1"_s << 0;
+        QTest::newRow("co-executor kind box")
+            << u"3"_s << u"lizsv"_s << u"lizsv"_s << u"cpn"_s << u"3"_s << 0;
+        QTest::newRow("refused by the number left")
+            << u"x"_s << u"BitBtn4"_s << u"cpn"_s << u"ed9036n"_s << u"1"_s << 1;
+    }
+
+    void firstClickOnTheCoexecutorPage()
+    {
+        QFETCH(QString, coexecutorNumber);
+        QFETCH(QString, clicked);
+        QFETCH(QString, focused);
+        QFETCH(QString, changedBox);
+        QFETCH(QString, shows);
+        QFETCH(int, messages);
+        RkWindow rk;
+        rk.open(cardBytes(fullCardLines(1, 3, 1)));
+        rk.fill(u"cpn"_s, coexecutorNumber);
+        rk.focus(u"mm9027"_s);
+        rk.click(u"BitBtn3"_s);
+        auto *pages = rk.window()->findChild<QTabWidget *>(u"PageControl"_s);
+        QCOMPARE(pages->currentWidget()->objectName(), u"TabSheet6"_s);
+        rk.forgetMessages();
+
+        rk.click(clicked);
+        QCOMPARE(rk.focused(), focused);
+        QCOMPARE(rk.text(changedBox), shows);
+        QCOMPARE(rk.messages().size(), messages);
     }
 
     void enteringTheCoexecutorPageStartsAtItsNumber()

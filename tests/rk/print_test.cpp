@@ -385,6 +385,8 @@ private slots:
         QVERIFY(preview->isVisible());
         QCOMPARE(preview->report().pageCount(), 5);
         QCOMPARE(preview->report().page(3).sheetName, u"QRRKDopZ"_s);
+        // "Зберегти як PDF" offers the card's own name.
+        QCOMPARE(preview->pdfName(), rk.path(u"card.pdf"_s));
 
         // The PDF holds the same pages; an unwritable path writes nothing.
         dialogs.clear();

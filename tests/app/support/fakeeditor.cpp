@@ -14,33 +14,20 @@
 QStringList FakeEditor::journal;
 
 namespace {
-QString kindName(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return QStringLiteral("RK");
-    case CardKind::OK:
-        return QStringLiteral("OK");
-    case CardKind::OKD:
-        return QStringLiteral("OKD");
-    }
-    return {};
-}
-
 std::array<int, 3> created{};
 } // namespace
 
 FakeEditor::FakeEditor(CardKind kind) : kind_(kind)
 {
     const int serial = ++created[static_cast<std::size_t>(kind)];
-    setObjectName(kindName(kind) + QString::number(serial));
+    setObjectName(defaultCardName(kind) + QString::number(serial));
     resize(200, 100);
 }
 
 bool FakeEditor::saveAs()
 {
     const QString name = dialogs().saveFileName(QStringLiteral("Текстовые файлы|*.txt"),
-                                                QStringLiteral("txt"), kindName(kind_));
+                                                QStringLiteral("txt"), defaultCardName(kind_));
     if (name.isEmpty()) {
         journal.append(objectName() + QStringLiteral(" save cancelled"));
         return false;
@@ -50,7 +37,7 @@ bool FakeEditor::saveAs()
         journal.append(objectName() + QStringLiteral(" save failed"));
         return false;
     }
-    file.write(QStringLiteral("%1 card: %2").arg(kindName(kind_), card).toUtf8());
+    file.write(QStringLiteral("%1 card: %2").arg(defaultCardName(kind_), card).toUtf8());
     if (!file.commit())
         return false;
     journal.append(objectName() + QStringLiteral(" saved ") + name);

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 // Helpers that drive windows as a user would.
 namespace uitest {
@@ -38,6 +41,20 @@ inline void type(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
     }
+}
+
+// Runs `check` on the modal dialog of type T as soon as it is up.
+template <class T> void whenShown(std::function<void(T *)> check)
+{
+    QTimer::singleShot(0, [check] {
+        for (int i = 0; i < 200; ++i) {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                check(dialog);
+                return;
+            }
+            QTest::qWait(10);
+        }
+    });
 }
 
 } // namespace uitest
