@@ -5,6 +5,7 @@
 #include "rk/rkgroups.h"
 
 #include "cardfile/blankforms.h"
+#include "cardfile/lineapply.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -39,21 +40,8 @@ QString controlOf(const QString &code)
     return u"ed"_s + code;
 }
 
-// A piece that has to be a whole number: the number, or the message that
-// stops the reading.
-struct Number
-{
-    std::optional<int> value;
-    QString error;
-};
-
-Number wholeNumber(const QString &code, const QString &text)
-{
-    const std::optional<int> value = cardfile::wholeNumber(text);
-    if (!value)
-        return {std::nullopt, cardfile::notWholeNumberMessage(code, text)};
-    return {value, {}};
-}
+using Number = cardfile::PieceNumber;
+using cardfile::numberPiece;
 
 PersonKind kindOfPiece(const QString &piece)
 {
@@ -129,15 +117,8 @@ const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
 
 QString RkCardReader::apply(const cardfile::CardLine &pass)
 {
-    // The joined field stands before the line in hand in the file.
-    if (!pass.multiCode.isEmpty()) {
-        const QString error = applyOne(pass.multiCode, pass.joinedText);
-        if (!error.isEmpty())
-            return error;
-    }
-    if (!pass.code.isEmpty())
-        return applyOne(pass.code, pass.line);
-    return {};
+    return cardfile::applyInFileOrder(
+        pass, [this](const QString &code, const QString &text) { return applyOne(code, text); });
 }
 
 void RkCardReader::finish()
@@ -171,7 +152,7 @@ QString RkCardReader::twoFields(const QString &code, const Pieces &line)
 
 QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 {
-    const Number kind = wholeNumber(code, line.at(2));
+    const Number kind = numberPiece(code, line.at(2));
     if (!kind.value)
         return kind.error;
     m_card.showPartyKind(Party::Executor, kindOfPiece(line.at(2)));
@@ -182,7 +163,7 @@ QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 
 QString RkCardReader::languageLine(const QString &code, const Pieces &line)
 {
-    const Number language = wholeNumber(code, line.at(2));
+    const Number language = numberPiece(code, line.at(2));
     if (!language.value)
         return language.error;
     const Languages which = languagesOf(code);
@@ -195,7 +176,7 @@ QString RkCardReader::headName(const QString &code, const Pieces &line)
 {
     const QString first = line.at(2);
     if (first.size() == 1) {
-        const Number language = wholeNumber(code, first);
+        const Number language = numberPiece(code, first);
         if (!language.value)
             return language.error;
         if (*language.value >= 1 && *language.value <= 3)
@@ -235,7 +216,7 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
 
     if (kindPiece.size() >= 2) {
         // Older files: kind and code here, name and address on 2152 and 2656 lines.
-        const Number kind = wholeNumber(code, line.at(2));
+        const Number kind = numberPiece(code, line.at(2));
         if (!kind.value)
             return kind.error;
         // The code goes onto the mask of its kind, as in the newer lines.
@@ -250,10 +231,10 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
         return {};
     }
 
-    const Number number = wholeNumber(code, line.at(2));
+    const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
-    const Number kind = wholeNumber(code, kindPiece);
+    const Number kind = numberPiece(code, kindPiece);
     if (!kind.value)
         return kind.error;
     if (*number.value < 1 || *number.value > group.room)
@@ -298,7 +279,7 @@ QString RkCardReader::customerAddress(const QString &, const Pieces &line)
 QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
 {
     const RkGroupSpec &group = rkGroup(Group::Coexecutors);
-    const Number number = wholeNumber(code, line.at(2));
+    const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
     if (*number.value < 1 || *number.value > group.room)
@@ -317,7 +298,7 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     } else {
         std::optional<int> kind;
         if (!kindPiece.isEmpty()) {
-            const Number parsed = wholeNumber(code, kindPiece);
+            const Number parsed = numberPiece(code, kindPiece);
             if (!parsed.value)
                 return parsed.error;
             kind = parsed.value;
@@ -347,7 +328,7 @@ QString RkCardReader::stage(const QString &code, const Pieces &line)
         m_card.setFieldText(group.numberBox, QString());
         return {};
     }
-    const Number number = wholeNumber(code, numberText);
+    const Number number = numberPiece(code, numberText);
     if (!number.value)
         return number.error;
     if (*number.value < 1 || *number.value > group.room)
