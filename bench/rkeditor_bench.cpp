@@ -64,13 +64,8 @@ private slots:
         if (!QFile::exists(ovrida))
             QSKIP("the program is not built next to the benchmarks");
         const QString card = m_folder.filePath(u"full.txt"_s);
-        const double convert =
-            medianRun(ovrida, {u"convert"_s, card, m_folder.filePath(u"converted.txt"_s)}, 15);
-        const double bare = medianRun(QCoreApplication::applicationFilePath(),
-                                      {u"--bare-write"_s, m_folder.filePath(u"bare.txt"_s)}, 15);
-        qInfo("ovrida convert of the full card: %.1f ms; bare Qt program writing one file: "
-              "%.1f ms; ratio %.2f",
-              convert, bare, convert / bare);
+        compareConvertWithBareQt(ovrida, {card, m_folder.filePath(u"converted.txt"_s)},
+                                 m_folder.path(), "the full card");
         QFile converted(m_folder.filePath(u"converted.txt"_s));
         QVERIFY(converted.open(QIODevice::ReadOnly));
         QCOMPARE(converted.readAll(), cardBytes(fullCardLines()));
@@ -83,14 +78,8 @@ private:
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The bare program of the comparison: start Qt, write one small file, end.
-    if (argc == 3 && qstrcmp(argv[1], "--bare-write") == 0) {
-        QApplication app(argc, argv);
-        QFile file(QString::fromLocal8Bit(argv[2]));
-        if (!file.open(QIODevice::WriteOnly) || file.write("5013\\01\r\n\r\n") < 0)
-            return 1;
-        return 0;
-    }
+    if (const std::optional<int> bare = runAsBareWriter(argc, argv))
+        return *bare;
     QApplication app(argc, argv);
     RkEditorBench bench;
     return QTest::qExec(&bench, argc, argv);

@@ -85,6 +85,25 @@ private slots:
         QCOMPARE(ok.text(u"cb5562"_s), u"1"_s);
     }
 
+    void unsavedChangesAreAskedAbout()
+    {
+        OkWindow ok;
+        ok.type(u"ed2358"_s, u"x"_s);
+        for (const QString &how : {u"N3"_s, u"close box"_s}) {
+            ok.dialogs().queueAnswer(Dialogs::Answer::Cancel);
+            if (how == u"N3"_s)
+                ok.trigger(how);
+            else
+                ok.window()->close();
+            QVERIFY(ok.window() && ok.window()->isVisible());
+            QCOMPARE(ok.text(u"ed2358"_s), u"x"_s);
+        }
+        const auto &shown = ok.dialogs().shown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.last().caption, u"Облікова картка НДР І ДКР"_s);
+        QCOMPARE(shown.last().text, u"Зберегти зміни в картці?"_s);
+    }
+
     void checksOnLeaving_data()
     {
         QTest::addColumn<QString>("control");
