@@ -2,18 +2,16 @@
 // and what a command line conversion costs against a bare Qt program.
 #include "ok/frmok.h"
 
-#include "cardfile/cardwriter.h"
-
 // The full card the tests use: three languages everywhere, ten entries in
 // each position list, twenty co-executors.
 #include "../tests/ok/support/okfiles.cpp"
 #include "../tests/support/cardfiles.cpp"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "editorbench.h"
 #include "processtiming.h"
 
 using namespace Qt::StringLiterals;
@@ -26,48 +24,28 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QFile card(m_folder.filePath(u"full.txt"_s));
-        QVERIFY(card.open(QIODevice::WriteOnly));
-        card.write(cardBytes(fullOkCardLines()));
+        QVERIFY(writeBytes(m_folder.filePath(u"full.txt"_s), cardBytes(fullOkCardLines())));
     }
 
-    void openEditorWindow()
-    {
-        QBENCHMARK
-        {
-            TfrmOK window;
-            window.show();
-            QCoreApplication::processEvents();
-        }
-    }
+    void openEditorWindow() { benchOpenWindow<TfrmOK>(); }
 
     void openAndSaveFullCard()
     {
-        TfrmOK window;
-        const QString card = m_folder.filePath(u"full.txt"_s);
         const QString out = m_folder.filePath(u"out.txt"_s);
-        QBENCHMARK
-        {
-            QVERIFY(window.readCard(card));
-            QVERIFY(cardfile::writeCardFile(out, window.writeCard()).ok);
-        }
-        QFile written(out);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), cardBytes(fullOkCardLines()));
+        benchReadAndWrite<TfrmOK>(m_folder.filePath(u"full.txt"_s), out);
+        QCOMPARE(readBytes(out), cardBytes(fullOkCardLines()));
     }
 
     void convertProcessAgainstBareQt()
     {
-        const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(ovrida))
+        const QString ovrida = programBesideBenchmarks();
+        if (ovrida.isEmpty())
             QSKIP("the program is not built next to the benchmarks");
         const QString converted = m_folder.filePath(u"converted.txt"_s);
         compareConvertWithBareQt(
             ovrida, {u"--kind"_s, u"ok"_s, m_folder.filePath(u"full.txt"_s), converted},
             m_folder.path(), "the full accounting card");
-        QFile written(converted);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), cardBytes(fullOkCardLines()));
+        QCOMPARE(readBytes(converted), cardBytes(fullOkCardLines()));
     }
 
 private:
