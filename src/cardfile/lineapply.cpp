@@ -22,4 +22,20 @@ PieceNumber numberPiece(const QString &code, const QString &text)
     return {value, {}};
 }
 
+QString applyLanguageLine(const QString &code, const Pieces &line, bool olderNameAlone,
+                          const SetLanguageText &set)
+{
+    const QString first = line.at(2);
+    if (olderNameAlone && first.size() > 1) {
+        set(0, first);
+        return {};
+    }
+    const PieceNumber language = numberPiece(code, first);
+    if (!language.value)
+        return language.error;
+    if (*language.value >= 1 && *language.value <= 3)
+        set(*language.value - 1, line.at(3));
+    return {};
+}
+
 } // namespace cardfile

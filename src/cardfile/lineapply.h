@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardfile/cardreader.h"
+#include "cardfile/piece.h"
 
 #include <QString>
 
@@ -26,5 +27,15 @@ struct PieceNumber
     QString error;
 };
 PieceNumber numberPiece(const QString &code, const QString &text);
+
+// Where a line of a three-language text goes: language 0..2 and its text.
+using SetLanguageText = std::function<void(int language, const QString &text)>;
+
+// A three-language line: piece 2 the language number 1..3, piece 3 the text.
+// A number that is not whole stops the reading; one out of range changes
+// nothing. With `olderNameAlone`, a piece 2 longer than one character is the
+// Ukrainian text alone, as older files carry it.
+QString applyLanguageLine(const QString &code, const Pieces &line, bool olderNameAlone,
+                          const SetLanguageText &set);
 
 } // namespace cardfile

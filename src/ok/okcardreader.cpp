@@ -103,7 +103,7 @@ const QHash<QString, OkCardReader::Handler> &OkCardReader::handlers()
             rules.insert(it.key(), &OkCardReader::positionList);
         rules.insert(u"2457"_s, &OkCardReader::partyKind);
         rules.insert(u"2459"_s, &OkCardReader::partyKind);
-        rules.insert(u"6120"_s, &OkCardReader::headName);
+        rules.insert(u"6120"_s, &OkCardReader::languageLine);
         rules.insert(u"9036"_s, &OkCardReader::stage);
         rules.insert(u"2142"_s, &OkCardReader::coexecutor);
         rules.insert(u"5616"_s, &OkCardReader::rubric);
@@ -150,30 +150,16 @@ QString OkCardReader::partyKind(const QString &code, const Pieces &line)
 
 QString OkCardReader::languageLine(const QString &code, const Pieces &line)
 {
-    const Number language = numberPiece(code, line.at(2));
-    if (!language.value)
-        return language.error;
-    if (*language.value >= 1 && *language.value <= 3)
-        m_card.language(kLanguageCodes.value(code)).setText(*language.value - 1, line.at(3));
-    return {};
-}
-
-QString OkCardReader::headName(const QString &code, const Pieces &line)
-{
-    LanguageField &heads = m_card.language(Languages::HeadName);
-    const QString first = line.at(2);
-    if (first.size() == 1) {
-        const Number language = numberPiece(code, first);
-        if (!language.value)
-            return language.error;
-        if (*language.value >= 1 && *language.value <= 3)
-            heads.setText(*language.value - 1, line.at(3));
-    } else {
-        // Older files carry the Ukrainian name alone.
-        heads.setText(0, first);
-    }
-    heads.show(m_controls, 0);
-    return {};
+    const bool head = code == u"6120"_s;
+    LanguageField &field = m_card.language(head ? Languages::HeadName : kLanguageCodes.value(code));
+    const QString error =
+        cardfile::applyLanguageLine(code, line, head, [&field](int language, const QString &text) {
+            field.setText(language, text);
+        });
+    // The head of development shows in Ukrainian after every line of it.
+    if (head && error.isEmpty())
+        field.show(m_controls, 0);
+    return error;
 }
 
 QString OkCardReader::positionList(const QString &code, const Pieces &line)

@@ -34,7 +34,6 @@ private:
     QString fields(const QString &code, const cardfile::Pieces &line);
     QString partyKind(const QString &code, const cardfile::Pieces &line);
     QString languageLine(const QString &code, const cardfile::Pieces &line);
-    QString headName(const QString &code, const cardfile::Pieces &line);
     QString positionList(const QString &code, const cardfile::Pieces &line);
     QString stage(const QString &code, const cardfile::Pieces &line);
     QString coexecutor(const QString &code, const cardfile::Pieces &line);

@@ -101,7 +101,7 @@ const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
         rules.insert(u"2457"_s, &RkCardReader::executorKind);
         rules.insert(u"2151"_s, &RkCardReader::languageLine);
         rules.insert(u"9027"_s, &RkCardReader::languageLine);
-        rules.insert(u"6120"_s, &RkCardReader::headName);
+        rules.insert(u"6120"_s, &RkCardReader::languageLine);
         rules.insert(u"2754"_s, &RkCardReader::executorCity);
         rules.insert(u"2655"_s, &RkCardReader::executorAddress);
         rules.insert(u"2458"_s, &RkCardReader::customer);
@@ -163,29 +163,11 @@ QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 
 QString RkCardReader::languageLine(const QString &code, const Pieces &line)
 {
-    const Number language = numberPiece(code, line.at(2));
-    if (!language.value)
-        return language.error;
-    const Languages which = languagesOf(code);
-    if (*language.value >= 1 && *language.value <= 3)
-        m_card.setLanguageText(which, *language.value - 1, line.at(3));
-    return {};
-}
-
-QString RkCardReader::headName(const QString &code, const Pieces &line)
-{
-    const QString first = line.at(2);
-    if (first.size() == 1) {
-        const Number language = numberPiece(code, first);
-        if (!language.value)
-            return language.error;
-        if (*language.value >= 1 && *language.value <= 3)
-            m_card.setLanguageText(Languages::HeadName, *language.value - 1, line.at(3));
-    } else {
-        // Older files carry the Ukrainian name alone.
-        m_card.setLanguageText(Languages::HeadName, 0, first);
-    }
-    return {};
+    const Languages which = code == u"6120"_s ? Languages::HeadName : languagesOf(code);
+    return cardfile::applyLanguageLine(code, line, which == Languages::HeadName,
+                                       [this, which](int language, const QString &text) {
+                                           m_card.setLanguageText(which, language, text);
+                                       });
 }
 
 QString RkCardReader::executorCity(const QString &, const Pieces &line)

@@ -1,10 +1,10 @@
 #include "ok/support/okfiles.h"
 
-#include <QCoreApplication>
+#include "support/programrun.h"
+
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -16,47 +16,18 @@ class ConvertTest : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString errors;
-    };
+    using Run = ProgramRun::Result;
 
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_folder.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return m_run.write(name, bytes); }
+    Run convert(const QStringList &arguments) { return m_run.convert(arguments); }
+    static QByteArray contents(const QString &path) { return ProgramRun::contents(path); }
 
-    Run convert(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(m_program, QStringList{u"convert"_s} + arguments);
-        if (!process.waitForFinished(60000))
-            qFatal("the program did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_folder;
-    QString m_program;
+    ProgramRun m_run;
 
 private slots:
     void initTestCase()
     {
-        m_program = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(m_program))
+        if (!m_run.found())
             QSKIP("the program is not built");
     }
 
@@ -73,7 +44,7 @@ private slots:
     {
         QFETCH(QStringList, kind);
         QFETCH(QStringList, lines);
-        const QString out = m_folder.filePath(u"out.txt"_s);
+        const QString out = m_run.path(u"out.txt"_s);
         QFile::remove(out);
         const Run run = convert(kind + QStringList{write(u"card.txt"_s, cardBytes(lines)), out});
         QCOMPARE(run.errors, QString());
@@ -83,7 +54,7 @@ private slots:
 
     void registrationCardAsStartingPoint()
     {
-        const QString out = m_folder.filePath(u"taken.txt"_s);
+        const QString out = m_run.path(u"taken.txt"_s);
         const Run run =
             convert({u"--kind"_s, u"ok"_s,
                      write(u"RK2005.txt"_s, cardBytes({u"5013\\01"_s, u"5256\\4"_s,
@@ -101,13 +72,13 @@ private slots:
 
     void aReadingErrorWritesNothing()
     {
-        const QString out = m_folder.filePath(u"never.txt"_s);
+        const QString out = m_run.path(u"never.txt"_s);
         const Run run = convert(
             {write(u"broken.txt"_s, cardBytes({u"5013\\03"_s, u"2142\\x\\1\\12345678"_s})), out});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.contains(u"2142"_s) && run.errors.contains(u"x"_s),
                  qPrintable(run.errors));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFileInfo::exists(out));
     }
 };
 
