@@ -1,9 +1,12 @@
+#include "ok/coexecutorgroup.h"
 #include "ok/frmok.h"
 #include "ok/support/okfiles.h"
 #include "ok/support/okwindow.h"
 
 // The registration card files of the same work.
 #include "../rk/support/rkfiles.cpp"
+
+#include "cardfile/personkind.h"
 
 #include <QAction>
 #include <QStringDecoder>
@@ -88,6 +91,8 @@ private slots:
             u"2142\\4\\12345678\\Львів\\Юрособа\\пл. Ринок, 1"_s,
             u"2142\\5\\123\\Київ\\Незрозуміле\\"_s,
             u"6120\\Петренко П.П."_s,
+            u"7326\\09;45;72;09;45;72;09;45;72;09;45;72;"_s,
+            u"5526\\1111U111111;;2222U222222;"_s,
         };
         for (int rubric = 1; rubric <= 7; ++rubric)
             lines.append(u"5616\\0%1.00.00"_s.arg(rubric));
@@ -106,6 +111,8 @@ private slots:
                          u"2142\\4\\1\\12345678\\Львів\\Юрособа\\пл. Ринок, 1"_s}));
         QCOMPARE(saved.filter(u"5616\\"_s).size(), 6);
         QCOMPARE(saved.filter(u"6120\\1\\"_s), QStringList{u"6120\\1\\Петренко П.П."_s});
+        QCOMPARE(lineWithCode(saved, u"7326"_s), u"7326\\09;45;72;09;45;72;09;45;72;09;"_s);
+        QCOMPARE(lineWithCode(saved, u"5526"_s), u"5526\\1111U111111;"_s);
     }
 
     // Lines the program writes with an empty second piece, stage titles
@@ -144,6 +151,15 @@ private slots:
         ok.open(cardBytes({u"5013\\03"_s, line}));
         QCOMPARE(ok.messages(), QStringList());
         QCOMPARE(ok.text(control), text);
+    }
+
+    void coexecutorWithoutKindWrittenAsLegalPerson()
+    {
+        CoexecutorGroup group;
+        group.store(5, {QString(), QString(), QString(), u"Назва"_s, QString()});
+        group.store(6, {personkind::individualText, u"          "_s, QString(), QString(), u" "_s});
+        group.store(21, {QString(), u"12345678"_s, QString(), QString(), QString()});
+        QCOMPARE(group.fileValues(), QStringList{u"5\\1\\\\\\Назва\\"_s});
     }
 
     void wrongNumbersStopTheReading()
