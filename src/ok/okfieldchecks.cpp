@@ -15,18 +15,8 @@ const QStringList kMonthYearFields = {u"ed9036p"_s, u"ed9036z"_s};
 const QStringList kRubricBoxesThatSkip = {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s,
                                           u"ed5616e"_s};
 
-struct PartyFields
-{
-    Party party;
-    QString kindBox;
-    QString codeField;
-};
-
 // The executor and the owner of the results; the co-executor is a group.
-const PartyFields kParties[] = {
-    {Party::Executor, u"lizv"_s, u"ed2457"_s},
-    {Party::Customer, u"lizz"_s, u"ed2459"_s},
-};
+constexpr Party kParties[] = {Party::Executor, Party::Customer};
 
 } // namespace
 
@@ -48,14 +38,14 @@ bool OkEditorLogic::leaveWithCheck(const QString &control)
     } else if (m_comboItems.contains(control)) {
         checkListItem(control);
     } else {
-        for (const PartyFields &party : kParties) {
-            const PartyKinds &kinds = partyKinds(KindCard::OK, party.party);
-            if (party.kindBox == control) {
-                setKindMarker(party.party, partyrules::leaveKindBox(m_controls, kinds));
+        for (const Party party : kParties) {
+            const PartyKinds &kinds = partyKinds(KindCard::OK, party);
+            if (kinds.kindBox == control) {
+                setKindMarker(party, partyrules::leaveKindBox(m_controls, kinds));
                 return true;
             }
-            if (party.codeField == control) {
-                partyrules::checkCode(m_controls, kinds, kindMarker(party.party));
+            if (kinds.codeField == control) {
+                partyrules::checkCode(m_controls, kinds, kindMarker(party));
                 return true;
             }
         }

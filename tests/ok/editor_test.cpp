@@ -1,6 +1,8 @@
 #include "ok/frmok.h"
 #include "ok/support/okwindow.h"
 
+#include "app/editorregistry.h"
+#include "app/mainform.h"
 #include "app/pagebuilder.h"
 #include "app/radiogroup.h"
 
@@ -102,6 +104,25 @@ private slots:
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.last().caption, u"Облікова картка НДР І ДКР"_s);
         QCOMPARE(shown.last().text, u"Зберегти зміни в картці?"_s);
+    }
+
+    void mainWindowOpensItAndAsksAboutIt()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.install();
+        registerEditor<TfrmOK>(CardKind::OK);
+        TMainForm main;
+        auto *editor = qobject_cast<TfrmOK *>(main.openCard(CardKind::OK));
+        QVERIFY(editor);
+        editor->setModified(true);
+        dialogs.queueAnswer(Dialogs::Answer::Cancel);
+        main.exitProgram();
+        QCOMPARE(dialogs.shown().size(), 1);
+        QCOMPARE(dialogs.shown().first().caption, u"Облікова картка НДР І ДКР"_s);
+        QVERIFY(main.latestEditor(CardKind::OK) == editor);
+        editor->setModified(false);
+        delete editor;
+        registerEditorFactory(CardKind::OK, {});
     }
 
     void checksOnLeaving_data()
