@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 // Runs `program` with `arguments` `runs` times and gives the median wall
 // time in milliseconds. Its error stream is dropped: the card's notices there
@@ -26,4 +29,33 @@ inline double medianRun(const QString &program, const QStringList &arguments, in
     }
     std::sort(times.begin(), times.end());
     return double(times.at(times.size() / 2)) / 1e6;
+}
+
+// The yardstick of the command line benchmarks: a bare Qt program that
+// starts, writes one small file and ends. A benchmark program runs as that
+// program when called with "--bare-write FILE"; the result is its exit code.
+inline std::optional<int> runAsBareWriter(int argc, char *argv[])
+{
+    if (argc != 3 || qstrcmp(argv[1], "--bare-write") != 0)
+        return std::nullopt;
+    QApplication app(argc, argv);
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::WriteOnly) || file.write("5013\\01\r\n\r\n") < 0)
+        return 1;
+    return 0;
+}
+
+// Median times of `ovrida convert ARGUMENTS` and of the bare writer (this
+// benchmark program), printed with their ratio. `folder` takes the bare
+// program's file.
+inline void compareConvertWithBareQt(const QString &ovrida, const QStringList &arguments,
+                                     const QString &folder, const char *what)
+{
+    const double convert =
+        medianRun(ovrida, QStringList{QStringLiteral("convert")} + arguments, 15);
+    const double bare =
+        medianRun(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--bare-write"), folder + QStringLiteral("/bare.txt")}, 15);
+    qInfo("ovrida convert of %s: %.1f ms; bare Qt program writing one file: %.1f ms; ratio %.2f",
+          what, convert, bare, convert / bare);
 }

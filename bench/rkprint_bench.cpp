@@ -11,6 +11,7 @@
 
 // The full card the tests use: 5 customers, 20 co-executors, 15 stages.
 #include "../tests/rk/support/rkfiles.cpp"
+#include "../tests/support/cardfiles.cpp"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -55,3 +55,14 @@ QStringView Pieces::view(int n) const
 }
 
 } // namespace cardfile
+
+namespace cardfile {
+
+QString codedLine(const QString &code, const QStringList &values)
+{
+    QStringList parts{code};
+    parts.append(values);
+    return parts.join(kSeparator);
+}
+
+} // namespace cardfile

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // Coded lines of a card file are a field code followed by values, all
@@ -40,5 +41,12 @@ private:
     QString m_line;
     QList<qsizetype> m_separators; // positions of every "\" in m_line
 };
+
+} // namespace cardfile
+
+namespace cardfile {
+
+// A coded line: `code` and `values` joined by the separator.
+QString codedLine(const QString &code, const QStringList &values);
 
 } // namespace cardfile

@@ -1,9 +1,11 @@
 #include "cards/cardeditors.h"
 
 #include "app/editorregistry.h"
+#include "ok/frmok.h"
 #include "rk/frmrk1.h"
 
 void registerCardEditors()
 {
     registerEditor<TfrmRK1>(CardKind::RK);
+    registerEditor<TfrmOK>(CardKind::OK);
 }

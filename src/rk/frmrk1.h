@@ -1,11 +1,10 @@
 #pragma once
 
-#include "rk/rkcontrols.h"
 #include "rk/rkeditorlogic.h"
 
 #include "app/frmtemplate.h"
+#include "app/windowcontrols.h"
 
-#include <QHash>
 #include <QStringList>
 
 class CompositeReport;
@@ -14,7 +13,7 @@ class QLabel;
 // The editor window of the registration card of a research or development
 // work: six pages of fields built from the card's catalogue, its checks and
 // repeating groups, and saving and opening its card files.
-class TfrmRK1 : public TfrmTemplate, private RkControls
+class TfrmRK1 : public TfrmTemplate
 {
     Q_OBJECT
 public:
@@ -50,15 +49,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // RkControls over the window's widgets.
-    QString text(const QString &control) const override;
-    void setText(const QString &control, const QString &text) override;
-    void selectItem(const QString &control, int index) override;
-    int itemIndex(const QString &radioGroup) const override;
-    void setItemIndex(const QString &radioGroup, int index) override;
-    void focus(const QString &control) override;
-    void showKindLook(const PartyKinds &party, PersonKind kind) override;
-
     QWidget *widget(const QString &name) const;
     QLabel *label(const QString &name) const;
     void connectRules();
@@ -67,9 +57,7 @@ private:
     void fillSheets();
     void QRCompositeReport1AddReports(CompositeReport &report);
 
-    // The kind each party's code field was last given, so that the same
-    // look is not applied again.
-    QHash<QString, PersonKind> m_looks;
+    WindowControls m_windowControls;
     RkEditorLogic m_logic;
     QString saveName;   // offered by "Записати як..."; "RK" until the first save
     QString openedName; // full path of the file last opened

@@ -4,10 +4,9 @@
 #include "rk/rkcardreader.h"
 #include "rk/rkfilelines.h"
 
+#include "app/cardfilecommands.h"
 #include "app/controltext.h"
 #include "app/dialogs.h"
-#include "app/editorcommands.h"
-#include "cardfile/cardwriter.h"
 #include "cardfile/piece.h"
 
 #include <QDate>
@@ -33,30 +32,17 @@ QStringList TfrmRK1::writeCard()
 
 bool TfrmRK1::saveAs()
 {
-    const QString name =
-        dialogs().saveFileName(u"Текстовые файлы|*.txt"_s, u"txt"_s,
-                               saveName.isEmpty() ? defaultCardName(cardKind()) : saveName);
-    if (name.isEmpty())
+    if (!cardfilecommands::saveAs(*this, saveName, defaultCardName(cardKind()),
+                                  [this] { return writeCard(); }))
         return false;
-    saveName = name;
-    const cardfile::FileResult written = cardfile::writeCardFile(name, writeCard());
-    if (!written.ok) {
-        dialogs().inform(written.error);
-        return false;
-    }
-    setModified(false);
-    setCardFile(name);
+    setCardFile(saveName);
     return true;
 }
 
 bool TfrmRK1::open()
 {
-    if (!settleUnsavedChanges(*this))
-        return false;
-    const QString path = dialogs().openFileName(u"Все файлы|*.*"_s);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    return readCard(path);
+    const std::optional<QString> path = cardfilecommands::chooseFileToOpen(*this);
+    return path && !path->isEmpty() && readCard(*path);
 }
 
 bool TfrmRK1::readCard(const QString &path)
@@ -69,7 +55,7 @@ bool TfrmRK1::readCard(const QString &path)
     if (bareName.startsWith(u"ok"_s) || bareName.startsWith(u"OK"_s))
         dialogs().inform(kAccountingCardWarning + bareName);
     setWindowTitle(u"Реєстраційна картка - "_s + openedName);
-    setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    controls().setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 
     controls().holdEditTexts();
     RkCardReader reader(m_logic);

@@ -5,6 +5,7 @@
 #include "rk/rkgroups.h"
 
 #include "cardfile/blankforms.h"
+#include "cardfile/lineapply.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -39,21 +40,8 @@ QString controlOf(const QString &code)
     return u"ed"_s + code;
 }
 
-// A piece that has to be a whole number: the number, or the message that
-// stops the reading.
-struct Number
-{
-    std::optional<int> value;
-    QString error;
-};
-
-Number wholeNumber(const QString &code, const QString &text)
-{
-    const std::optional<int> value = cardfile::wholeNumber(text);
-    if (!value)
-        return {std::nullopt, cardfile::notWholeNumberMessage(code, text)};
-    return {value, {}};
-}
+using Number = cardfile::PieceNumber;
+using cardfile::numberPiece;
 
 // A kind number read from a file: 1 is a legal person, any other number an
 // individual. It is written back as the kind's own number, "1" or "2".
@@ -125,7 +113,7 @@ const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
         rules.insert(u"2457"_s, &RkCardReader::executorKind);
         rules.insert(u"2151"_s, &RkCardReader::languageLine);
         rules.insert(u"9027"_s, &RkCardReader::languageLine);
-        rules.insert(u"6120"_s, &RkCardReader::headName);
+        rules.insert(u"6120"_s, &RkCardReader::languageLine);
         rules.insert(u"2754"_s, &RkCardReader::executorCity);
         rules.insert(u"2655"_s, &RkCardReader::executorAddress);
         rules.insert(u"2458"_s, &RkCardReader::customer);
@@ -141,15 +129,8 @@ const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
 
 QString RkCardReader::apply(const cardfile::CardLine &pass)
 {
-    // The joined field stands before the line in hand in the file.
-    if (!pass.multiCode.isEmpty()) {
-        const QString error = applyOne(pass.multiCode, pass.joinedText);
-        if (!error.isEmpty())
-            return error;
-    }
-    if (!pass.code.isEmpty())
-        return applyOne(pass.code, pass.line);
-    return {};
+    return cardfile::applyInFileOrder(
+        pass, [this](const QString &code, const QString &text) { return applyOne(code, text); });
 }
 
 void RkCardReader::finish()
@@ -183,7 +164,7 @@ QString RkCardReader::twoFields(const QString &code, const Pieces &line)
 
 QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 {
-    const Number number = wholeNumber(code, line.at(2));
+    const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
     const PersonKind kind = kindOfNumber(*number.value);
@@ -195,29 +176,11 @@ QString RkCardReader::executorKind(const QString &code, const Pieces &line)
 
 QString RkCardReader::languageLine(const QString &code, const Pieces &line)
 {
-    const Number language = wholeNumber(code, line.at(2));
-    if (!language.value)
-        return language.error;
-    const Languages which = languagesOf(code);
-    if (*language.value >= 1 && *language.value <= 3)
-        m_card.setLanguageText(which, *language.value - 1, line.at(3));
-    return {};
-}
-
-QString RkCardReader::headName(const QString &code, const Pieces &line)
-{
-    const QString first = line.at(2);
-    if (first.size() == 1) {
-        const Number language = wholeNumber(code, first);
-        if (!language.value)
-            return language.error;
-        if (*language.value >= 1 && *language.value <= 3)
-            m_card.setLanguageText(Languages::HeadName, *language.value - 1, line.at(3));
-    } else {
-        // Older files carry the Ukrainian name alone.
-        m_card.setLanguageText(Languages::HeadName, 0, first);
-    }
-    return {};
+    const Languages which = code == u"6120"_s ? Languages::HeadName : languagesOf(code);
+    return cardfile::applyLanguageLine(code, line, which == Languages::HeadName,
+                                       [this, which](int language, const QString &text) {
+                                           m_card.setLanguageText(which, language, text);
+                                       });
 }
 
 QString RkCardReader::executorCity(const QString &, const Pieces &line)
@@ -248,7 +211,7 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
 
     if (kindPiece.size() >= 2) {
         // Older files: kind and code here, name and address on 2152 and 2656 lines.
-        const Number number = wholeNumber(code, line.at(2));
+        const Number number = numberPiece(code, line.at(2));
         if (!number.value)
             return number.error;
         const PersonKind kind = kindOfNumber(*number.value);
@@ -264,10 +227,10 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
         return {};
     }
 
-    const Number number = wholeNumber(code, line.at(2));
+    const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
-    const Number kindNumber = wholeNumber(code, kindPiece);
+    const Number kindNumber = numberPiece(code, kindPiece);
     if (!kindNumber.value)
         return kindNumber.error;
     if (*number.value < 1 || *number.value > group.room)
@@ -313,7 +276,7 @@ QString RkCardReader::customerAddress(const QString &, const Pieces &line)
 QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
 {
     const RkGroupSpec &group = rkGroup(Group::Coexecutors);
-    const Number number = wholeNumber(code, line.at(2));
+    const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
     if (*number.value < 1 || *number.value > group.room)
@@ -333,7 +296,7 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     } else {
         std::optional<PersonKind> kind;
         if (!kindPiece.isEmpty()) {
-            const Number parsed = wholeNumber(code, kindPiece);
+            const Number parsed = numberPiece(code, kindPiece);
             if (!parsed.value)
                 return parsed.error;
             kind = kindOfNumber(*parsed.value);
@@ -362,7 +325,7 @@ QString RkCardReader::stage(const QString &code, const Pieces &line)
         m_card.setFieldText(group.numberBox, QString());
         return {};
     }
-    const Number number = wholeNumber(code, numberText);
+    const Number number = numberPiece(code, numberText);
     if (!number.value)
         return number.error;
     if (*number.value < 1 || *number.value > group.room)

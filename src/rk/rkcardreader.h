@@ -42,7 +42,6 @@ private:
     QString twoFields(const QString &code, const cardfile::Pieces &line);
     QString executorKind(const QString &code, const cardfile::Pieces &line);
     QString languageLine(const QString &code, const cardfile::Pieces &line);
-    QString headName(const QString &code, const cardfile::Pieces &line);
     QString executorCity(const QString &code, const cardfile::Pieces &line);
     QString executorAddress(const QString &code, const cardfile::Pieces &line);
     QString customer(const QString &code, const cardfile::Pieces &line);

@@ -11,30 +11,12 @@ namespace {
 using Languages = RkCardData::Languages;
 using Group = RkCardData::Group;
 
-// Each three-language text: the selector that chooses the language, the
-// control that shows it and the wording of its prompts.
-struct LanguageField
-{
-    QString selector;
-    QString control;
-    languagecheck::Prompts prompts;
-};
-
-const LanguageField &languageField(Languages which)
-{
-    static const LanguageField fields[] = {
-        {u"Indjz"_s, u"mm2151"_s, languagecheck::Prompts::Names},
-        {u"Indjzr"_s, u"mm9027"_s, languagecheck::Prompts::Names},
-        {u"indjzk"_s, u"ed6120"_s, languagecheck::Prompts::Surnames},
-    };
-    return fields[int(which)];
-}
-
-std::optional<Languages> languagesShownBy(const QString &control)
+std::optional<Languages> languagesShownBy(const QString &control,
+                                          const std::array<LanguageField, 3> &fields)
 {
     for (const Languages which : {Languages::ExecutorName, Languages::Title, Languages::HeadName}) {
-        const LanguageField &field = languageField(which);
-        if (field.selector == control || field.control == control)
+        const LanguageField &field = fields.at(int(which));
+        if (field.selector() == control || field.control() == control)
             return which;
     }
     return std::nullopt;
@@ -48,10 +30,14 @@ RepeatingGroup groupEntries(Group which)
 
 } // namespace
 
-RkEditorLogic::RkEditorLogic(RkControls &controls)
-    : m_controls(controls), m_groups{GroupState{groupEntries(Group::Customers)},
-                                     GroupState{groupEntries(Group::Coexecutors)},
-                                     GroupState{groupEntries(Group::Stages)}}
+RkEditorLogic::RkEditorLogic(CardControls &controls)
+    : m_controls(controls),
+      m_languages{LanguageField(u"Indjz"_s, u"mm2151"_s, languagecheck::Prompts::Names),
+                  LanguageField(u"Indjzr"_s, u"mm9027"_s, languagecheck::Prompts::Names),
+                  LanguageField(u"indjzk"_s, u"ed6120"_s, languagecheck::Prompts::Surnames)},
+      m_groups{GroupState{groupEntries(Group::Customers)},
+               GroupState{groupEntries(Group::Coexecutors)},
+               GroupState{groupEntries(Group::Stages)}}
 {}
 
 void RkEditorLogic::leave(const QString &control)
@@ -80,14 +66,10 @@ void RkEditorLogic::click(const QString &button)
 
 void RkEditorLogic::languageChosen(const QString &selector)
 {
-    const std::optional<Languages> which = languagesShownBy(selector);
+    const std::optional<Languages> which = languagesShownBy(selector, m_languages);
     if (!which)
         return;
-    const LanguageField &field = languageField(*which);
-    const int language = m_controls.itemIndex(selector);
-    if (language >= 0 && language < 3)
-        m_controls.setText(field.control, m_languages.at(int(*which)).at(language));
-    else if (*which == Languages::ExecutorName)
+    if (!m_languages.at(int(*which)).chosen(m_controls) && *which == Languages::ExecutorName)
         dialogs().inform(u"Не вказана мова назви!"_s);
 }
 
@@ -96,33 +78,10 @@ void RkEditorLogic::clearCard()
     // The texts go first: turning a selector back to Ukrainian shows its text.
     for (GroupState &group : m_groups)
         group.entries.clear();
-    for (languagecheck::Texts &texts : m_languages)
-        texts = {};
-    // The kind boxes show their first item, a legal person: the code fields
-    // take its look too, or a card without kind lines would keep the masks
-    // of the card read before it.
-    for (const Party party : {Party::Executor, Party::Customer, Party::CoExecutor})
-        showPartyKind(party, PersonKind::Legal);
-    for (const PageSpec &page : rkPages()) {
-        for (const FieldSpec &field : page.fields) {
-            switch (field.kind) {
-            case FieldKind::Edit:
-            case FieldKind::MaskedEdit:
-            case FieldKind::Memo:
-            case FieldKind::ScrollMemo:
-                m_controls.setText(field.name, QString());
-                break;
-            case FieldKind::Combo:
-                m_controls.selectItem(field.name, 0);
-                break;
-            case FieldKind::RadioGroup:
-                m_controls.setItemIndex(field.name, 0);
-                break;
-            default:
-                break;
-            }
-        }
-    }
+    for (LanguageField &field : m_languages)
+        field.clear();
+    showLegalPersonLooks(m_controls, KindCard::RK);
+    clearCatalogueFields(m_controls, rkPages());
 }
 
 QString RkEditorLogic::fieldText(const QString &control) const
@@ -142,19 +101,17 @@ void RkEditorLogic::selectItem(const QString &control, int index)
 
 QString RkEditorLogic::languageText(Languages which, int language) const
 {
-    return m_languages.at(int(which)).at(language);
+    return m_languages.at(int(which)).text(language);
 }
 
 void RkEditorLogic::setLanguageText(Languages which, int language, const QString &text)
 {
-    m_languages.at(int(which)).at(language) = text;
+    m_languages.at(int(which)).setText(language, text);
 }
 
 void RkEditorLogic::showLanguage(Languages which, int language)
 {
-    const LanguageField &field = languageField(which);
-    m_controls.setItemIndex(field.selector, language);
-    m_controls.setText(field.control, m_languages.at(int(which)).at(language));
+    m_languages.at(int(which)).show(m_controls, language);
 }
 
 QStringList RkEditorLogic::groupFileLines(Group which) const
@@ -185,18 +142,5 @@ void RkEditorLogic::showPartyKind(Party party, PersonKind kind)
 
 void RkEditorLogic::checkLanguage(Languages which)
 {
-    const LanguageField &field = languageField(which);
-    languagecheck::Texts &texts = m_languages.at(int(which));
-    const int shown = m_controls.itemIndex(field.selector);
-    if (shown < 0 || shown > 2)
-        return;
-    texts.at(shown) = m_controls.text(field.control);
-    const std::optional<languagecheck::Request> request =
-        languagecheck::check(shown, texts, field.prompts);
-    if (!request || !request->asks())
-        return;
-    dialogs().inform(request->message);
-    showLanguage(which, request->language);
-    m_controls.setText(field.control, QString());
-    m_controls.focus(field.control);
+    m_languages.at(int(which)).leave(m_controls);
 }

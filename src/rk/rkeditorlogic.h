@@ -1,10 +1,10 @@
 #pragma once
 
 #include "rk/rkcarddata.h"
-#include "rk/rkcontrols.h"
 #include "rk/rkgroups.h"
 
-#include "cardfile/languagecheck.h"
+#include "app/cardcontrols.h"
+#include "app/languagefield.h"
 #include "cardfile/repeatinggroup.h"
 
 #include <QString>
@@ -18,10 +18,10 @@
 class RkEditorLogic : public RkCardData
 {
 public:
-    explicit RkEditorLogic(RkControls &controls);
+    explicit RkEditorLogic(CardControls &controls);
 
     // Focus events and clicks, by control name. A handler that sends the
-    // cursor elsewhere does so through RkControls::focus.
+    // cursor elsewhere does so through CardControls::focus.
     void leave(const QString &control);
     void enter(const QString &control);
     void click(const QString &button);
@@ -84,8 +84,8 @@ private:
     GroupState &state(Group which) { return m_groups.at(int(which)); }
     std::optional<int> numberIn(const QString &numberBox);
 
-    RkControls &m_controls;
-    std::array<languagecheck::Texts, 3> m_languages;
+    CardControls &m_controls;
+    std::array<LanguageField, 3> m_languages; // by Languages
     std::array<GroupState, 3> m_groups;
     std::array<QString, 3> m_markers; // by Party
 };

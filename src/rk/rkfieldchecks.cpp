@@ -3,6 +3,7 @@
 #include "rk/rkeditorlogic.h"
 
 #include "app/dialogs.h"
+#include "app/partyrules.h"
 #include "cardfile/blankforms.h"
 #include "cardfile/fieldchecks.h"
 
@@ -68,10 +69,7 @@ void RkEditorLogic::leaveWithCheck(const QString &control)
 
 void RkEditorLogic::report(const QStringList &messages, const QString &control)
 {
-    for (const QString &message : messages)
-        dialogs().inform(message);
-    if (!messages.isEmpty())
-        m_controls.focus(control);
+    partyrules::report(m_controls, messages, control);
 }
 
 void RkEditorLogic::checkCodeList(const QString &control)
@@ -91,22 +89,8 @@ void RkEditorLogic::checkCodeList(const QString &control)
 
 void RkEditorLogic::leaveKindBox(Party party)
 {
-    const PartyKinds &kinds = partyKinds(KindCard::RK, party);
-    const KindSelection selection = selectKind(kinds, m_controls.text(kinds.kindBox));
-    if (selection.boxText != m_controls.text(kinds.kindBox))
-        m_controls.setText(kinds.kindBox, selection.boxText);
-    if (!selection.message.isEmpty())
-        dialogs().inform(selection.message);
-    if (selection.beep)
-        dialogs().beep();
-    if (selection.refocus)
-        m_controls.focus(kinds.kindBox);
-    if (!kinds.numberBox.isEmpty() && m_controls.text(kinds.numberBox).isEmpty()) {
-        dialogs().inform(personkind::numberMissing);
-        m_controls.focus(kinds.numberBox);
-    }
-    m_controls.showKindLook(kinds, selection.kind);
-    m_markers.at(int(party)) = personkind::marker(selection.kind);
+    m_markers.at(int(party)) =
+        partyrules::leaveKindBox(m_controls, partyKinds(KindCard::RK, party));
 }
 
 void RkEditorLogic::checkPartyCode(Party party)
@@ -116,7 +100,5 @@ void RkEditorLogic::checkPartyCode(Party party)
         dialogs().inform(personkind::numberMissing);
         m_controls.focus(kinds.numberBox);
     }
-    report(fieldchecks::checkOrganisationCode(m_controls.text(kinds.codeField),
-                                              m_markers.at(int(party)), kinds.fieldCode),
-           kinds.codeField);
+    partyrules::checkCode(m_controls, kinds, m_markers.at(int(party)));
 }

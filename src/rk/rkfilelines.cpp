@@ -11,6 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using cardfile::codedLine;
+
 using Source = RkLineRule::Source;
 using When = RkLineRule::When;
 using Languages = RkCardData::Languages;
@@ -71,13 +73,6 @@ QString withoutTrailingBlanks(QString text)
         --end;
     text.truncate(end);
     return text;
-}
-
-QString codedLine(const QString &code, const QStringList &values)
-{
-    QStringList parts{code};
-    parts.append(values);
-    return parts.join(cardfile::kSeparator);
 }
 
 void appendFieldLine(const RkLineRule &rule, const RkCardData &card, QStringList &lines)

@@ -1,12 +1,13 @@
 #include "rk/support/rkfiles.h"
 
+#include "support/programrun.h"
+
 #include "cardfile/codepage.h"
 
-#include <QCoreApplication>
 #include <QDir>
+
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,65 +19,25 @@ class ConvertTest : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString errors;
-    };
+    using Run = ProgramRun::Result;
 
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_folder.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return m_run.write(name, bytes); }
+    Run convert(const QStringList &arguments) { return m_run.convert(arguments); }
+    static QByteArray contents(const QString &path) { return ProgramRun::contents(path); }
 
-    // A runtime folder of its own, so that Qt has nothing to say about it.
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
-        return environment;
-    }
-
-    Run convert(const QStringList &arguments)
-    {
-        QProcess process;
-        process.setProcessEnvironment(environment());
-        process.start(m_program, QStringList{u"convert"_s} + arguments);
-        if (!process.waitForFinished(60000))
-            qFatal("the program did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_folder;
-    QString m_program;
+    ProgramRun m_run;
 
 private slots:
     void initTestCase()
     {
-        m_program = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(m_program))
+        if (!m_run.found())
             QSKIP("the program is not built");
-        QProcess help;
-        help.start(m_program, {u"--help"_s});
-        help.waitForFinished(30000);
-        if (!help.readAllStandardOutput().contains("convert"))
-            QSKIP("the program has no command line in this build");
     }
 
     void convertsAFullCardByteForByte()
     {
         const QByteArray full = cardBytes(fullCardLines());
-        const QString out = m_folder.filePath(u"out.txt"_s);
+        const QString out = m_run.path(u"out.txt"_s);
         for (const QStringList &kind : {QStringList(), QStringList{u"--kind"_s, u"rk"_s}}) {
             QFile::remove(out);
             const Run run = convert(kind + QStringList{write(u"full.txt"_s, full), out});
@@ -97,7 +58,7 @@ private slots:
 
     void anAccountingCardNameIsOnlyWarnedAbout()
     {
-        const QString out = m_folder.filePath(u"ok-out.txt"_s);
+        const QString out = m_run.path(u"ok-out.txt"_s);
         const Run run =
             convert({u"--kind"_s, u"rk"_s, write(u"OK2005.txt"_s, cardBytes(newCardLines())), out});
         QCOMPARE(run.exitCode, 0);
@@ -108,7 +69,7 @@ private slots:
 
     void aReadingErrorWritesNothing()
     {
-        const QString out = m_folder.filePath(u"never.txt"_s);
+        const QString out = m_run.path(u"never.txt"_s);
         const Run run =
             convert({write(u"broken.txt"_s,
                            cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
@@ -118,15 +79,15 @@ private slots:
                                        "стоїть «x» там, де має бути ціле число. Нічого не "
                                        "записано.\n"_s),
                  qPrintable(run.errors));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFileInfo::exists(out));
 
-        const Run missing = convert({m_folder.filePath(u"absent.txt"_s), out});
+        const Run missing = convert({m_run.path(u"absent.txt"_s), out});
         QCOMPARE(missing.exitCode, 2);
         QVERIFY(!missing.errors.isEmpty());
-        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFileInfo::exists(out));
 
-        const Run unwritable = convert({write(u"fine.txt"_s, cardBytes(newCardLines())),
-                                        m_folder.filePath(u"no/folder/out.txt"_s)});
+        const Run unwritable = convert(
+            {write(u"fine.txt"_s, cardBytes(newCardLines())), m_run.path(u"no/folder/out.txt"_s)});
         QCOMPARE(unwritable.exitCode, 2);
         QVERIFY(!unwritable.errors.isEmpty());
     }
@@ -134,7 +95,7 @@ private slots:
     // A card in UTF-8 is converted to code page 1251, and the clerk is told once.
     void aCardInUtf8IsSavedInCodePage1251()
     {
-        const QString out = m_folder.filePath(u"from-utf8.txt"_s);
+        const QString out = m_run.path(u"from-utf8.txt"_s);
         const QByteArray cp1251 = cardBytes(fullCardLines());
         const Run run = convert(
             {write(u"utf8.txt"_s, "\xEF\xBB\xBF" + codepage::decode(cp1251).toUtf8()), out});
@@ -147,23 +108,19 @@ private slots:
     // for the card that cannot be read.
     void manyCardsPrintInOneRun()
     {
-        QVERIFY(QDir(m_folder.path()).mkpath(u"pdfs"_s));
+        QVERIFY(QDir(m_run.path(QString())).mkpath(u"pdfs"_s));
         const QStringList cards{
             write(u"first.txt"_s, cardBytes(fullCardLines())),
             write(u"bad.txt"_s, cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
             write(u"second.txt"_s, cardBytes(newCardLines()))};
-        QProcess process;
-        process.setProcessEnvironment(environment());
-        process.start(m_program,
-                      QStringList{u"pdf"_s, u"--output-dir"_s, m_folder.filePath(u"pdfs"_s)} +
-                          cards);
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 2);
-        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        const Run run =
+            m_run.run(QStringList{u"pdf"_s, u"--output-dir"_s, m_run.path(u"pdfs"_s)} + cards);
+        QCOMPARE(run.exitCode, 2);
+        const QString &errors = run.errors;
         QVERIFY2(errors.contains(u"bad.txt: Картку прочитано не до кінця"_s), qPrintable(errors));
-        QCOMPARE(QDir(m_folder.filePath(u"pdfs"_s)).entryList(QDir::Files),
+        QCOMPARE(QDir(m_run.path(u"pdfs"_s)).entryList(QDir::Files),
                  (QStringList{u"first.pdf"_s, u"second.pdf"_s}));
-        QVERIFY(contents(m_folder.filePath(u"pdfs/first.pdf"_s)).startsWith("%PDF"));
+        QVERIFY(contents(m_run.path(u"pdfs/first.pdf"_s)).startsWith("%PDF"));
     }
 
     // The disk fills up while the card is written: the old file stays, the
@@ -175,14 +132,9 @@ private slots:
         QVERIFY(full.size() > 2048 &&
                 full.size() < 16384); // more than the room, less than a buffer
         const QString card = write(u"full.txt"_s, full);
-        QProcess process;
-        process.setProcessEnvironment(environment());
-        process.start(u"bash"_s, {u"-c"_s, u"trap '' XFSZ; ulimit -f 1; exec \"$@\""_s, u"bash"_s,
-                                  m_program, u"convert"_s, card, out});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 2);
-        QVERIFY(QString::fromUtf8(process.readAllStandardError())
-                    .contains(u"Файл, що вже був на диску, залишився без змін."_s));
+        const Run run = m_run.run({u"convert"_s, card, out}, u"trap '' XFSZ; ulimit -f 1"_s);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.errors.contains(u"Файл, що вже був на диску, залишився без змін."_s));
         QCOMPARE(contents(out), cardBytes(newCardLines()));
     }
 };

@@ -52,6 +52,9 @@ inline QStringList pageRoomFaults(QWidget *window, const QStringList &textBoxes)
             faults << QStringLiteral("%1 is narrower than 40 characters").arg(name);
     }
     for (const Memo *memo : window->findChildren<Memo *>()) {
+        // A memo never shown (a hidden work buffer) takes no room.
+        if (memo->isHidden())
+            continue;
         if (memo->viewport()->height() < memo->fontMetrics().lineSpacing() * 3)
             faults
                 << QStringLiteral("memo %1 shows fewer than three lines").arg(memo->objectName());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rk/rkcontrols.h"
+#include "app/cardcontrols.h"
 
 #include <QHash>
 #include <QStringList>
@@ -8,7 +8,7 @@
 // The registration card's controls held as plain values, starting as a
 // fresh window starts. Masked edits read back a blank in each open position
 // of their mask, as the real control does.
-class FakeControls : public RkControls
+class FakeControls : public CardControls
 {
 public:
     FakeControls();

@@ -1,22 +1,6 @@
 #include "rkfiles.h" // also built into the benchmarks, which see only src/
 
-#include <QStringEncoder>
-
 using namespace Qt::StringLiterals;
-
-QByteArray lineBytes(const QStringList &lines)
-{
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += encoder.encode(line) + "\r\n";
-    return bytes;
-}
-
-QByteArray cardBytes(const QStringList &lines)
-{
-    return lineBytes(lines) + "\r\n";
-}
 
 QStringList newCardLines()
 {

@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QStringList>
+#include "../../support/cardfiles.h"
 
-// Card files as the receiving side reads them: code page 1251, every line
-// ended by CR LF, and one more CR LF at the end.
-QByteArray cardBytes(const QStringList &lines);
-// The same lines as they stand inside a file (no closing empty line).
-QByteArray lineBytes(const QStringList &lines);
+#include <QStringList>
 
 // The file of a fresh card saved at once.
 QStringList newCardLines();

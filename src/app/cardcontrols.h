@@ -2,15 +2,16 @@
 
 #include "cardfile/personkind.h"
 
+#include <QList>
 #include <QString>
 
-// The registration card's controls as its rules see them: found by name,
+// A card editor's controls as its rules see them: found by name,
 // read and written as texts. The editor window provides them over its
 // widgets; tests may provide them over plain values.
-class RkControls
+class CardControls
 {
 public:
-    virtual ~RkControls() = default;
+    virtual ~CardControls() = default;
 
     // The text as the checks and the card file see it: a masked edit's
     // read-back form (a blank in every open position), a combo box's text.
@@ -32,3 +33,15 @@ public:
     // colour, of `kind`.
     virtual void showKindLook(const PartyKinds &party, PersonKind kind) = 0;
 };
+
+struct PageSpec;
+
+// Empties every data control of a card's catalogue through `controls`:
+// edits, masked edits and memos lose their text, combo boxes take their
+// first item, radio groups turn to their first item (without running their
+// handlers). Number boxes, check boxes and buttons keep their state.
+void clearCatalogueFields(CardControls &controls, const QList<PageSpec> &pages);
+// Gives the code fields of every party of `card` the look of a legal person,
+// the first item their cleared kind boxes show; else a card read without
+// kind lines would keep the code masks of the card read before it.
+void showLegalPersonLooks(CardControls &controls, KindCard card);

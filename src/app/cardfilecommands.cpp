@@ -1,0 +1,40 @@
+#include "app/cardfilecommands.h"
+
+#include "app/cardeditor.h"
+#include "app/dialogs.h"
+#include "app/editorcommands.h"
+#include "cardfile/cardwriter.h"
+
+#include <QFileInfo>
+
+namespace cardfilecommands {
+
+bool saveAs(CardEditor &editor, QString &saveName, const QString &defaultName,
+            const std::function<QStringList()> &lines)
+{
+    const QString name =
+        dialogs().saveFileName(QStringLiteral("Текстовые файлы|*.txt"), QStringLiteral("txt"),
+                               saveName.isEmpty() ? defaultName : saveName);
+    if (name.isEmpty())
+        return false;
+    saveName = name;
+    const cardfile::FileResult written = cardfile::writeCardFile(name, lines());
+    if (!written.ok) {
+        dialogs().inform(written.error);
+        return false;
+    }
+    editor.setModified(false);
+    return true;
+}
+
+std::optional<QString> chooseFileToOpen(CardEditor &editor)
+{
+    if (!settleUnsavedChanges(editor))
+        return std::nullopt;
+    const QString path = dialogs().openFileName(QStringLiteral("Все файлы|*.*"));
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return QString();
+    return path;
+}
+
+} // namespace cardfilecommands

@@ -1,0 +1,47 @@
+#include "app/partyrules.h"
+
+#include "app/cardcontrols.h"
+#include "app/dialogs.h"
+#include "cardfile/fieldchecks.h"
+#include "cardfile/personkind.h"
+
+namespace partyrules {
+
+bool report(CardControls &controls, const QStringList &messages, const QString &control)
+{
+    for (const QString &message : messages)
+        dialogs().inform(message);
+    if (!messages.isEmpty())
+        controls.focus(control);
+    return !messages.isEmpty();
+}
+
+QString leaveKindBox(CardControls &controls, const PartyKinds &party)
+{
+    const QString text = controls.text(party.kindBox);
+    const KindSelection selection = selectKind(party, text);
+    if (selection.boxText != text)
+        controls.setText(party.kindBox, selection.boxText);
+    if (!selection.message.isEmpty())
+        dialogs().inform(selection.message);
+    if (selection.beep)
+        dialogs().beep();
+    if (selection.refocus)
+        controls.focus(party.kindBox);
+    if (!party.numberBox.isEmpty() && controls.text(party.numberBox).isEmpty()) {
+        dialogs().inform(personkind::numberMissing);
+        controls.focus(party.numberBox);
+    }
+    controls.showKindLook(party, selection.kind);
+    return personkind::marker(selection.kind);
+}
+
+void checkCode(CardControls &controls, const PartyKinds &party, const QString &marker)
+{
+    report(
+        controls,
+        fieldchecks::checkOrganisationCode(controls.text(party.codeField), marker, party.fieldCode),
+        party.codeField);
+}
+
+} // namespace partyrules

@@ -1,0 +1,146 @@
+#include "ok/coexecutorgroup.h"
+
+#include "app/cardcontrols.h"
+#include "app/partyrules.h"
+#include "cardfile/personkind.h"
+#include "cardfile/piece.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kKindBox = u"lizsv"_s;
+const QString kCode = u"ed2142k"_s;
+const QString kNumber = u"ed2142p"_s;
+
+const PartyKinds &coexecutorKinds()
+{
+    return partyKinds(KindCard::OK, Party::CoExecutor);
+}
+
+QString entryText(int number, const CoexecutorGroup::Entry &values)
+{
+    return QStringList{QString::number(number), values.kind, values.code, values.city, values.name,
+                       values.address}
+        .join(cardfile::kSeparator);
+}
+
+// The kind marker of a kind box's text: none for a text outside its items.
+QString markerOf(const QString &kindText)
+{
+    const std::optional<PersonKind> kind = personkind::kindOfItem(kindText);
+    return kind ? personkind::marker(*kind) : QString();
+}
+
+} // namespace
+
+bool CoexecutorGroup::Entry::holdsValues() const
+{
+    for (const QString *value : {&code, &city, &name, &address}) {
+        if (!value->trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+CoexecutorGroup::CoexecutorGroup() : m_entries(kRoom, kRoom) {}
+
+CoexecutorGroup::Entry CoexecutorGroup::entry(int number) const
+{
+    const cardfile::Pieces stored(m_entries.entry(number));
+    return {stored.at(2), stored.at(3), stored.at(4), stored.at(5), stored.at(6)};
+}
+
+void CoexecutorGroup::store(int number, const Entry &values)
+{
+    if (m_entries.inRoom(number))
+        m_entries.store(number, entryText(number, values));
+}
+
+void CoexecutorGroup::clear()
+{
+    m_entries.clear();
+    m_current = 1;
+}
+
+void CoexecutorGroup::update(const std::function<void(Entry &)> &change)
+{
+    Entry values = entry(m_current);
+    change(values);
+    store(m_current, values);
+}
+
+void CoexecutorGroup::leaveKindBox(CardControls &controls)
+{
+    partyrules::leaveKindBox(controls, coexecutorKinds());
+    const QString kind = controls.text(kKindBox);
+    update([&kind](Entry &values) { values.kind = kind; });
+}
+
+void CoexecutorGroup::leaveCode(CardControls &controls)
+{
+    const QString kind = controls.text(kKindBox);
+    partyrules::checkCode(controls, coexecutorKinds(), markerOf(kind));
+    // Stored even when the check has just failed.
+    const QString code = controls.text(kCode);
+    update([&](Entry &values) {
+        values.code = code;
+        values.kind = kind;
+    });
+}
+
+void CoexecutorGroup::leaveValue(CardControls &controls, const QString &control)
+{
+    const QString text = controls.text(control);
+    update([&](Entry &values) {
+        if (control == u"mm2142n"_s)
+            values.name = text;
+        else if (control == u"Ed2142m"_s)
+            values.city = text;
+        else
+            values.address = text;
+    });
+}
+
+void CoexecutorGroup::next(CardControls &controls)
+{
+    show(controls, m_current == kRoom ? 1 : m_current + 1, false);
+    controls.focus(kKindBox);
+}
+
+void CoexecutorGroup::previous(CardControls &controls)
+{
+    show(controls, std::max(1, m_current - 1), true);
+    controls.focus(kKindBox);
+}
+
+void CoexecutorGroup::show(CardControls &controls, int number, bool kindAlways)
+{
+    m_current = number;
+    const Entry values = entry(number);
+    controls.setText(kNumber, QString::number(number));
+    if (kindAlways || !values.kind.isEmpty())
+        controls.setText(kKindBox, values.kind);
+    controls.showKindLook(coexecutorKinds(), personkind::kindShownBy(controls.text(kKindBox)));
+    controls.setText(kCode, values.code);
+    controls.setText(u"mm2142n"_s, values.name);
+    controls.setText(u"Ed2142m"_s, values.city);
+    controls.setText(u"ed2142ad"_s, values.address);
+}
+
+QStringList CoexecutorGroup::fileValues() const
+{
+    QStringList lines;
+    for (const int number : m_entries.numbers()) {
+        const Entry values = entry(number);
+        if (!values.holdsValues())
+            continue;
+        const int kind = values.kind.isEmpty() ? 1 : personkind::kindNumber(values.kind);
+        lines.append(QStringList{QString::number(number), QString::number(kind), values.code,
+                                 values.city, values.name, values.address}
+                         .join(cardfile::kSeparator));
+    }
+    return lines;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/fieldrow.h"
+
+#include <QList>
+
+// The accounting card's pages and every control on them, in page order and,
+// within a page, in tab order.
+const QList<PageSpec> &okPages();
