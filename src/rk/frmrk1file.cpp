@@ -7,7 +7,6 @@
 #include "app/controltext.h"
 #include "app/dialogs.h"
 #include "app/editorcommands.h"
-#include "cardfile/cardwriter.h"
 #include "cardfile/piece.h"
 
 #include <QDate>
@@ -34,28 +33,13 @@ QStringList TfrmRK1::writeCard()
 
 bool TfrmRK1::saveAs()
 {
-    const QString name = dialogs().saveFileName(u"Текстовые файлы|*.txt"_s, u"txt"_s,
-                                                saveName.isEmpty() ? kDefaultName : saveName);
-    if (name.isEmpty())
-        return false;
-    saveName = name;
-    const cardfile::FileResult written = cardfile::writeCardFile(name, writeCard());
-    if (!written.ok) {
-        dialogs().inform(written.error);
-        return false;
-    }
-    setModified(false);
-    return true;
+    return saveCardAs(*this, saveName, kDefaultName, [this] { return writeCard(); });
 }
 
 bool TfrmRK1::open()
 {
-    if (!settleUnsavedChanges(*this))
-        return false;
-    const QString path = dialogs().openFileName(u"Все файлы|*.*"_s);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    return readCard(path);
+    const QString path = chooseCardToOpen(*this);
+    return !path.isEmpty() && readCard(path);
 }
 
 bool TfrmRK1::readCard(const QString &path)

@@ -5,6 +5,7 @@
 #include "rk/rkgroups.h"
 
 #include "cardfile/blankforms.h"
+#include "cardfile/linedispatch.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -129,15 +130,8 @@ const QHash<QString, RkCardReader::Handler> &RkCardReader::handlers()
 
 QString RkCardReader::apply(const cardfile::CardLine &pass)
 {
-    // The joined field stands before the line in hand in the file.
-    if (!pass.multiCode.isEmpty()) {
-        const QString error = applyOne(pass.multiCode, pass.joinedText);
-        if (!error.isEmpty())
-            return error;
-    }
-    if (!pass.code.isEmpty())
-        return applyOne(pass.code, pass.line);
-    return {};
+    return cardfile::applyInFileOrder(
+        pass, [this](const QString &code, const QString &text) { return applyOne(code, text); });
 }
 
 void RkCardReader::finish()

@@ -1,9 +1,8 @@
 #include "rk/support/rkfiles.h"
 
-#include <QCoreApplication>
+#include "app/support/programrun.h"
+
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,60 +14,25 @@ class ConvertTest : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString errors;
-    };
+    using Run = ProgramRun::Result;
 
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_folder.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return m_run.write(name, bytes); }
+    Run convert(const QStringList &arguments) { return m_run.convert(arguments); }
+    static QByteArray contents(const QString &path) { return ProgramRun::contents(path); }
 
-    Run convert(const QStringList &arguments)
-    {
-        QProcess process;
-        // A runtime folder of its own, so that Qt has nothing to say about it.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(m_program, QStringList{u"convert"_s} + arguments);
-        if (!process.waitForFinished(60000))
-            qFatal("the program did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_folder;
-    QString m_program;
+    ProgramRun m_run;
 
 private slots:
     void initTestCase()
     {
-        m_program = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(m_program))
-            QSKIP("the program is not built");
-        QProcess help;
-        help.start(m_program, {u"--help"_s});
-        help.waitForFinished(30000);
-        if (!help.readAllStandardOutput().contains("convert"))
-            QSKIP("the program has no command line in this build");
+        if (const QString why = m_run.unavailable(); !why.isEmpty())
+            QSKIP(qPrintable(why));
     }
 
     void convertsAFullCardByteForByte()
     {
         const QByteArray full = cardBytes(fullCardLines());
-        const QString out = m_folder.filePath(u"out.txt"_s);
+        const QString out = m_run.path(u"out.txt"_s);
         for (const QStringList &kind : {QStringList(), QStringList{u"--kind"_s, u"rk"_s}}) {
             QFile::remove(out);
             const Run run = convert(kind + QStringList{write(u"full.txt"_s, full), out});
@@ -89,7 +53,7 @@ private slots:
 
     void anAccountingCardNameIsOnlyWarnedAbout()
     {
-        const QString out = m_folder.filePath(u"ok-out.txt"_s);
+        const QString out = m_run.path(u"ok-out.txt"_s);
         const Run run =
             convert({u"--kind"_s, u"rk"_s, write(u"OK2005.txt"_s, cardBytes(newCardLines())), out});
         QCOMPARE(run.exitCode, 0);
@@ -100,7 +64,7 @@ private slots:
 
     void aReadingErrorWritesNothing()
     {
-        const QString out = m_folder.filePath(u"never.txt"_s);
+        const QString out = m_run.path(u"never.txt"_s);
         const Run run =
             convert({write(u"broken.txt"_s,
                            cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
@@ -110,13 +74,13 @@ private slots:
                  qPrintable(run.errors));
         QVERIFY(!QFile::exists(out));
 
-        const Run missing = convert({m_folder.filePath(u"absent.txt"_s), out});
+        const Run missing = convert({m_run.path(u"absent.txt"_s), out});
         QCOMPARE(missing.exitCode, 2);
         QVERIFY(!missing.errors.isEmpty());
         QVERIFY(!QFile::exists(out));
 
-        const Run unwritable = convert({write(u"fine.txt"_s, cardBytes(newCardLines())),
-                                        m_folder.filePath(u"no/folder/out.txt"_s)});
+        const Run unwritable = convert(
+            {write(u"fine.txt"_s, cardBytes(newCardLines())), m_run.path(u"no/folder/out.txt"_s)});
         QCOMPARE(unwritable.exitCode, 2);
         QVERIFY(!unwritable.errors.isEmpty());
     }

@@ -1,62 +1,27 @@
 #pragma once
 
-#include "app/scripteddialogs.h"
+#include "app/support/cardwindow.h"
 
-#include <QByteArray>
-#include <QPointer>
-#include <QString>
-#include <QTemporaryDir>
-
-class QAction;
-class QWidget;
 class TfrmRK1;
 
-// A registration card window driven as the clerk drives it: controls are
-// found by name, focused, typed into and left with Tab; dialogs answer from a
-// script and record what they show.
-class RkWindow
+// A registration card window driven as the clerk drives it.
+class RkWindow : public CardWindow
 {
 public:
     RkWindow();
-    ~RkWindow();
 
     // Null once the window has closed (it frees itself).
-    TfrmRK1 *window() const { return m_window; }
-    ScriptedDialogs &dialogs() { return m_dialogs; }
-    QStringList messages() const { return m_dialogs.texts(); }
-    void forgetMessages() { m_dialogs.clear(); }
+    TfrmRK1 *window() const;
 
-    QWidget *control(const QString &name) const;
-    QAction *action(const QString &name) const;
-    QString text(const QString &name) const;
-    // Name of the control with the focus.
-    QString focused() const;
-
-    // Puts a text into a control as the program does (no typing, no checks).
-    void fill(const QString &name, const QString &text);
     // Fills the fields whose empty text is refused, so that the cursor can
     // pass them.
     void fillRequiredCodes();
 
-    void focus(const QString &name);
-    // Focuses the control and types `keys` into it.
-    void type(const QString &name, const QString &keys);
-    // Focuses the control, selects all it holds and deletes it.
-    void erase(const QString &name);
-    void tab();
-    // Types into the control and leaves it with Tab.
-    void enter(const QString &name, const QString &keys);
-    void click(const QString &button);
-    void trigger(const QString &action);
-
     // "Записати як..." to a file in a temporary folder; its bytes.
-    QByteArray save();
+    QByteArray save() { return saveWith(QStringLiteral("N6")); }
     // "Відкрити..." of `bytes` stored under `fileName` in a temporary folder.
-    void open(const QByteArray &bytes, const QString &fileName = QStringLiteral("card.txt"));
-    QString path(const QString &fileName) const { return m_folder.filePath(fileName); }
-
-private:
-    ScriptedDialogs m_dialogs;
-    QTemporaryDir m_folder;
-    QPointer<TfrmRK1> m_window;
+    void open(const QByteArray &bytes, const QString &fileName = QStringLiteral("card.txt"))
+    {
+        openWith(QStringLiteral("N4"), bytes, fileName);
+    }
 };
