@@ -5,6 +5,7 @@
 #include "app/mainform.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "okd/frmokd.h"
 #include "reports/reportfile.h"
 #include "reports/reportpreview.h"
 #include "reports/sheetset.h"
@@ -18,6 +19,7 @@ namespace {
 void registerEditors()
 {
     registerEditor<TfrmRK1>(CardKind::RK);
+    registerEditor<TpfrmOkd>(CardKind::OKD);
 }
 
 // The preview's file dialogs and messages go through the program's dialogs.

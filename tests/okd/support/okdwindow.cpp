@@ -1,0 +1,13 @@
+#include "okd/support/okdwindow.h"
+
+#include "okd/frmokd.h"
+
+OkdWindow::OkdWindow()
+{
+    adopt(new TpfrmOkd);
+}
+
+TpfrmOkd *OkdWindow::window() const
+{
+    return static_cast<TpfrmOkd *>(widget());
+}
