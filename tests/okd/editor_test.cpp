@@ -1,7 +1,11 @@
 #include "okd/frmokd.h"
 #include "okd/support/okdwindow.h"
 
+#include "app/editorregistry.h"
+#include "app/embossedbutton.h"
 #include "app/hinttiming.h"
+#include "app/mainform.h"
+#include "app/pagebuilder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -58,6 +62,11 @@ private slots:
         QCOMPARE(okd.action(u"SaveAs1"_s)->text(), u"Записати як ..."_s);
         QVERIFY(!okd.action(u"SaveAs1"_s)->isEnabled() && !okd.action(u"Print1"_s)->isEnabled());
         QCOMPARE(okd.focused(), u"cb5013"_s);
+        // Every page fits the window's width.
+        for (CardPage *page : okd.window()->findChildren<CardPage *>()) {
+            QVERIFY2(page->content()->minimumSizeHint().width() <= page->viewport()->width(),
+                     qPrintable(page->objectName()));
+        }
     }
 
     void typingAndTheGate_data()
@@ -134,6 +143,32 @@ private slots:
         okd.dialogs().queueAnswer(Dialogs::Answer::No);
         okd.trigger(u"New1"_s);
         QTRY_VERIFY(!okd.window());
+    }
+
+    // The main window's choice opens the editor, "Новий" replaces it by a
+    // fresh one, and "Вихід" asks about its card first.
+    void mainWindow()
+    {
+        registerEditor<TpfrmOkd>(CardKind::OKD);
+        ScriptedDialogs dialogs;
+        dialogs.install();
+        TMainForm form;
+        QTest::mouseClick(form.LabelEffect3, Qt::LeftButton);
+        QPointer<QWidget> first = form.latestEditor(CardKind::OKD);
+        QVERIFY(qobject_cast<TpfrmOkd *>(first));
+        first->findChild<QAction *>(u"New1"_s)->trigger();
+        QTRY_VERIFY(!first);
+        auto *fresh = qobject_cast<TpfrmOkd *>(form.latestEditor(CardKind::OKD));
+        QVERIFY(fresh);
+        fresh->setModified(true);
+        dialogs.queueAnswer(Dialogs::Answer::Cancel);
+        form.exitProgram();
+        QCOMPARE(dialogs.shown().size(), 1);
+        QCOMPARE(dialogs.shown().constFirst().caption, u"Облікова картка дисертації"_s);
+        QVERIFY(form.latestEditor(CardKind::OKD));
+        fresh->setModified(false);
+        fresh->close();
+        registerEditorFactory(CardKind::OKD, {});
     }
 };
 

@@ -4,6 +4,8 @@
 
 #include "app/controltext.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTest>
 
@@ -97,6 +99,8 @@ private slots:
         okd.open(okdCardBytes(lines));
         const OkdValues &values = okd.window()->values();
         QCOMPARE(values.applicantNames[0], u"Старе Ім'я"_s);
+        QCOMPARE(okd.text(u"DREG"_s),
+                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         QCOMPARE(values.supervisorNames[2][0], u"Третій"_s);
         QCOMPARE(okd.text(u"ed6156ns3"_s), u"к.е.н."_s);
         QCOMPARE(okd.text(u"Ed6156h3a"_s), u"08.00.02"_s);
