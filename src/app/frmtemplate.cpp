@@ -21,6 +21,10 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
                            QWidget *parent)
     : QMainWindow(parent), m_kind(kind), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
 {
+    // Before any control exists: the first editor of the program installs
+    // the hint style, which every existing widget would otherwise be polished
+    // for again.
+    setHintTiming(400, 20000);
     setEditorFont(this);
     setWindowTitle(caption);
     auto *client = new QWidget(this);
@@ -49,7 +53,6 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     connect(m_menu.help, &QAction::triggered, this, &TfrmTemplate::helpClick);
 
     prepareEditorWindow(this, clientSize);
-    setHintTiming(400, 20000);
 }
 
 TfrmTemplate::~TfrmTemplate()

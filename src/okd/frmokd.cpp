@@ -45,6 +45,10 @@ constexpr int kPagesHeight = 345;
 TpfrmOkd::TpfrmOkd(QWidget *parent)
     : QMainWindow(parent), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
 {
+    // Before any control exists: the first editor of the program installs
+    // the hint style, which every existing widget would otherwise be polished
+    // for again.
+    setHintTiming(500, 5500);
     setEditorFont(this);
     setWindowTitle(u"Облікова картка дисертації (ОКД)"_s);
     auto *client = new QWidget(this);
@@ -64,12 +68,11 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
 
     const FieldWiring wiring = editorWiring(*m_gate, *m_guard);
     for (const PageSpec &layout : okdPages()) {
-        CardPage *page = buildPage(layout, wiring);
+        CardPage *page = buildPage(layout, wiring, pc1);
         pc1->addTab(page, layout.caption);
         chainPanelAfterPage(page, {BitBtn3, BitBtn4, BitBtn1});
         m_controls.addAll(page);
     }
-    applyFonts();
 
     m_menu = buildEditorMenu(menuBar(), editorMenuSpec(CardKind::OKD));
     m_gate->setActions(m_menu.saveAs, m_menu.print);
@@ -78,7 +81,6 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
     RadioGroup1Click();
 
     prepareEditorWindow(this, kClientSize);
-    setHintTiming(500, 5500);
 }
 
 TpfrmOkd::~TpfrmOkd()
@@ -115,7 +117,7 @@ void TpfrmOkd::connectCommands()
     connect(m_menu.help, &QAction::triggered, this, &TpfrmOkd::N3Click);
 }
 
-void TpfrmOkd::applyFonts()
+void TpfrmOkd::applyScreenLooks()
 {
     for (const OkdFont &look : okdFonts()) {
         QWidget *widget = m_controls.widget(look.name);
@@ -221,6 +223,9 @@ void TpfrmOkd::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (std::exchange(m_shownOnce, true))
         return;
+    // Fonts matter only on the screen; a window that is never shown (the
+    // command line) is spared their cost.
+    applyScreenLooks();
     if (QWidget *page = pc1->currentWidget())
         focusFirstField(page);
 }

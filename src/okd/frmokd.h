@@ -59,7 +59,8 @@ private:
     void buildPanel();
     void connectCommands();
     void connectRules();
-    void applyFonts();
+    // The fonts and fixed sizes of the catalogue.
+    void applyScreenLooks();
 
     // Menu and panel.
     void BitBtn1Click();

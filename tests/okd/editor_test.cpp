@@ -63,7 +63,10 @@ private slots:
         QVERIFY(!okd.action(u"SaveAs1"_s)->isEnabled() && !okd.action(u"Print1"_s)->isEnabled());
         QCOMPARE(okd.focused(), u"cb5013"_s);
         // Every page fits the window's width.
-        for (CardPage *page : okd.window()->findChildren<CardPage *>()) {
+        for (int index = 0; index < pages(okd)->count(); ++index) {
+            pages(okd)->setCurrentIndex(index);
+            QApplication::processEvents();
+            auto *page = static_cast<CardPage *>(pages(okd)->widget(index));
             QVERIFY2(page->content()->minimumSizeHint().width() <= page->viewport()->width(),
                      qPrintable(page->objectName()));
         }
