@@ -1,6 +1,7 @@
 #include "app/editorwindow.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
@@ -115,4 +116,42 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward)
     button->setIcon(
         button->style()->standardIcon(forward ? QStyle::SP_ArrowForward : QStyle::SP_ArrowBack));
     return button;
+}
+
+void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+                       QPushButton *forward)
+{
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(16, 0, 29, 0);
+    row->setSpacing(5);
+    row->addWidget(endInput);
+    row->addStretch(1);
+    row->addWidget(back);
+    row->addWidget(forward);
+}
+
+void focusFirstField(QWidget *page)
+{
+    for (QWidget *w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+         w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void chainPanelAfterPage(QWidget *page, const QList<QPushButton *> &buttons)
+{
+    QWidget *last = nullptr;
+    for (QWidget *w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            last = w;
+    }
+    QWidget *previous = last;
+    for (QPushButton *button : buttons) {
+        if (previous)
+            QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 
 class QMainWindow;
@@ -25,3 +26,16 @@ QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name);
 
 // A 75 x 25 page step button with its arrow ("Вперед" forward, "Назад" back).
 QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward);
+
+// Lays out the bottom panel of an editor: "Кінець введення" at the left end,
+// "Назад" and "Вперед" at the right.
+void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+                       QPushButton *forward);
+
+// Tab from the last field of `page` goes on to the panel's buttons in the
+// order given.
+void chainPanelAfterPage(QWidget *page, const QList<QPushButton *> &buttons);
+
+// Gives the focus to the first control of `page` that takes it by Tab (the
+// field the cursor starts in when the window opens).
+void focusFirstField(QWidget *page);

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -22,6 +21,10 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
                            QWidget *parent)
     : QMainWindow(parent), m_kind(kind), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
 {
+    // Before any control exists: the first editor of the program installs
+    // the hint style, which every existing widget would otherwise be polished
+    // for again.
+    setHintTiming(400, 20000);
     setEditorFont(this);
     setWindowTitle(caption);
     auto *client = new QWidget(this);
@@ -50,7 +53,6 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     connect(m_menu.help, &QAction::triggered, this, &TfrmTemplate::helpClick);
 
     prepareEditorWindow(this, clientSize);
-    setHintTiming(400, 20000);
 }
 
 TfrmTemplate::~TfrmTemplate()
@@ -66,14 +68,7 @@ void TfrmTemplate::buildPanel(int height)
     BitBtn3 = makeStepButton(Panel1, QStringLiteral("BitBtn3"), true);
     BitBtn2 = makeStepButton(Panel1, QStringLiteral("BitBtn2"), false);
     BitBtn1 = makeEndOfInputButton(Panel1, QStringLiteral("BitBtn1"));
-    // "Кінець введення" at the left end, "Назад" and "Вперед" at the right.
-    auto *row = new QHBoxLayout(Panel1);
-    row->setContentsMargins(16, 0, 29, 0);
-    row->setSpacing(5);
-    row->addWidget(BitBtn1);
-    row->addStretch(1);
-    row->addWidget(BitBtn2);
-    row->addWidget(BitBtn3);
+    layOutEditorPanel(Panel1, BitBtn1, BitBtn2, BitBtn3);
     QWidget::setTabOrder(BitBtn3, BitBtn2);
     QWidget::setTabOrder(BitBtn2, BitBtn1);
     for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
@@ -94,16 +89,7 @@ CardPage *TfrmTemplate::addPage(const PageSpec &layout)
 
 void TfrmTemplate::keepPanelLastInTabOrder(QWidget *page)
 {
-    // Tab from the last field of a page goes on to the panel's buttons.
-    QWidget *last = nullptr;
-    for (QWidget *w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
-            last = w;
-    }
-    if (last)
-        QWidget::setTabOrder(last, BitBtn3);
-    QWidget::setTabOrder(BitBtn3, BitBtn2);
-    QWidget::setTabOrder(BitBtn2, BitBtn1);
+    chainPanelAfterPage(page, {BitBtn3, BitBtn2, BitBtn1});
 }
 
 bool TfrmTemplate::isModified() const
@@ -165,13 +151,6 @@ void TfrmTemplate::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     // The first field of the first page has the focus when the window opens.
-    if (QWidget *page = PageControl->currentWidget()) {
-        for (QWidget *w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
-             w = w->nextInFocusChain()) {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
-                w->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-    }
+    if (QWidget *page = PageControl->currentWidget())
+        focusFirstField(page);
 }

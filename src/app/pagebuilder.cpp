@@ -339,9 +339,9 @@ private:
 
 } // namespace
 
-CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring)
+CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring, QWidget *parent)
 {
-    auto *page = new CardPage;
+    auto *page = new CardPage(parent);
     page->setObjectName(layout.name);
     PageGrid grid(page->content(), wiring);
     for (const auto &row : rowsOf(layout))

@@ -32,8 +32,12 @@ using FieldWiring = std::function<void(QWidget *control, const FieldSpec &field)
 // row (objectName), gets its label on its left, its mask or maximum length,
 // items, initial text and hint (lines separated by "\n\r" shown as lines);
 // rows marked SameRow continue the previous row to the right; hidden rows are
-// created but not shown. The page's objectName is the page name.
-CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring = {});
+// created but not shown. The page's objectName is the page name. A page
+// built under the widget that is to hold it (the page control) takes that
+// widget's font from the start: the controls are not told of a new font
+// one by one when the page is put in place.
+CardPage *buildPage(const PageSpec &layout, const FieldWiring &wiring = {},
+                    QWidget *parent = nullptr);
 
 // The label built for `control`, or null.
 QLabel *labelOf(const QWidget *control);

@@ -2,10 +2,12 @@
 
 #include "app/editorregistry.h"
 #include "ok/frmok.h"
+#include "okd/frmokd.h"
 #include "rk/frmrk1.h"
 
 void registerCardEditors()
 {
     registerEditor<TfrmRK1>(CardKind::RK);
     registerEditor<TfrmOK>(CardKind::OK);
+    registerEditor<TpfrmOkd>(CardKind::OKD);
 }

@@ -1,11 +1,14 @@
 #include "support/cardwindow.h"
 
+#include "app/radiogroup.h"
+
 #include "app/controltext.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QRadioButton>
 #include <QTest>
 
 CardWindow::CardWindow(const std::function<QWidget *()> &create)
@@ -106,33 +109,47 @@ void CardWindow::click(const QString &button)
     QCoreApplication::processEvents();
 }
 
+int CardWindow::itemIndex(const QString &radioGroup) const
+{
+    return static_cast<RadioGroup *>(control(radioGroup))->itemIndex();
+}
+
+void CardWindow::choose(const QString &radioGroup, int index)
+{
+    // On the round mark: a radio item takes clicks on its mark and its text only.
+    QRadioButton *item = static_cast<RadioGroup *>(control(radioGroup))->button(index);
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+    QCoreApplication::processEvents();
+}
+
 void CardWindow::trigger(const QString &name)
 {
     action(name)->trigger();
     QCoreApplication::processEvents();
 }
 
-QByteArray CardWindow::save()
+QByteArray CardWindow::saveWith(const QString &saveAction)
 {
     const QString file = path(QStringLiteral("saved.txt"));
     QFile::remove(file);
     m_dialogs.queueSaveName(file);
     click(QStringLiteral("BitBtn1")); // "Кінець введення" releases saving
-    if (!action(QStringLiteral("N6"))->isEnabled())
+    if (!action(saveAction)->isEnabled())
         qWarning("saving stays locked: %s", qPrintable(messages().join(u'|')));
-    trigger(QStringLiteral("N6"));
+    trigger(saveAction);
     QFile saved(file);
     if (!saved.open(QIODevice::ReadOnly))
         return {};
     return saved.readAll();
 }
 
-void CardWindow::open(const QByteArray &bytes, const QString &fileName)
+void CardWindow::openWith(const QString &openAction, const QByteArray &bytes,
+                          const QString &fileName)
 {
     QFile card(path(fileName));
     if (!card.open(QIODevice::WriteOnly) || card.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(card.fileName()));
     card.close();
     m_dialogs.queueOpenName(card.fileName());
-    trigger(QStringLiteral("N4"));
+    trigger(openAction);
 }

@@ -34,6 +34,8 @@ public:
     QString text(const QString &name) const;
     // Name of the control with the focus.
     QString focused() const;
+    // The item a radio group shows.
+    int itemIndex(const QString &radioGroup) const;
 
     // Puts a text into a control as the program does (no typing, no checks).
     void fill(const QString &name, const QString &text);
@@ -47,13 +49,26 @@ public:
     // Types into the control and leaves it with Tab.
     void enter(const QString &name, const QString &keys);
     void click(const QString &button);
+    // Clicks item `index` of a radio group.
+    void choose(const QString &radioGroup, int index);
     void trigger(const QString &action);
 
     // "Записати як..." to a file in a temporary folder; its bytes.
-    QByteArray save();
+    QByteArray save() { return saveWith(QStringLiteral("N6")); }
     // "Відкрити..." of `bytes` stored under `fileName` in a temporary folder.
-    void open(const QByteArray &bytes, const QString &fileName = QStringLiteral("card.txt"));
+    void open(const QByteArray &bytes, const QString &fileName = QStringLiteral("card.txt"))
+    {
+        openWith(QStringLiteral("N4"), bytes, fileName);
+    }
     QString path(const QString &fileName) const { return m_folder.filePath(fileName); }
+
+protected:
+    // "Кінець введення", then the save item `saveAction`, to a file in a
+    // temporary folder; its bytes.
+    QByteArray saveWith(const QString &saveAction);
+    // The open item `openAction` on `bytes` stored under `fileName` in a
+    // temporary folder.
+    void openWith(const QString &openAction, const QByteArray &bytes, const QString &fileName);
 
 private:
     ScriptedDialogs m_dialogs;
