@@ -3,6 +3,7 @@
 #include "app/cardkind.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -21,6 +22,8 @@ public:
     // true when the card was written, false when the dialog was cancelled or
     // the write failed (the flag then stays as it was).
     virtual bool saveAs() = 0;
+    // The card's lines in file order, exactly as "Записати як..." writes them.
+    virtual QStringList writeCard() = 0;
     // "Відкрити...": asks about unsaved changes and for a file, then reads it.
     // Returns true when a file was read to its end without an error.
     virtual bool open() = 0;

@@ -24,7 +24,7 @@ public:
     bool open() override;
 
     // The card's lines in file order, as "Записати як..." writes them.
-    QStringList writeCard();
+    QStringList writeCard() override;
     // Clears the card and reads the card file at `path`; false when the
     // reading stopped on an error (shown through the dialogs service).
     bool readCard(const QString &path);

@@ -36,7 +36,7 @@ public:
 
     // The card's lines in file order, as "Записати як ..." writes them. A
     // dissertation kind outside its list is written (and shown) as "04".
-    QStringList writeCard();
+    QStringList writeCard() override;
     // Clears the card and reads the card file at `path`; false when the
     // reading stopped on an error (shown through the dialogs service).
     bool readCard(const QString &path);

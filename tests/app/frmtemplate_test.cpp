@@ -118,6 +118,7 @@ public:
         return true;
     }
     bool open() override { return false; }
+    QStringList writeCard() override { return {}; }
     void printCard() override { ++prints; }
 
     template <class T = QWidget> T *find(const QString &name) const

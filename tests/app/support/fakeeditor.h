@@ -20,6 +20,7 @@ public:
     bool isModified() const override { return modified_; }
     void setModified(bool modified) override { modified_ = modified; }
     bool saveAs() override;
+    QStringList writeCard() override { return {card}; }
     bool open() override;
 
     // Registers a factory for each kind that names its editors RK1, RK2, OKD1...

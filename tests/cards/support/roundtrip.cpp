@@ -2,6 +2,7 @@
 
 #include "app/cardeditor.h"
 #include "app/editorregistry.h"
+#include "cardfile/cardwriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,12 +15,6 @@ void put(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -36,14 +31,18 @@ CardRoundTrip::~CardRoundTrip()
     setDialogs(m_previous);
 }
 
+// Opens `from` as "Відкрити..." does and writes the card's file to `to` as
+// "Записати як..." would lay it out (without waiting for the disk).
 bool CardRoundTrip::openAndSave(const QString &from, const QString &to, QByteArray &saved)
 {
     m_console.setOpenPath(from);
-    m_console.setSavePath(to);
-    QFile::remove(to);
-    if (!m_editor->open() || !m_editor->saveAs())
+    if (!m_editor->open())
         return false;
-    saved = contents(to);
+    const cardfile::EncodedCard encoded = cardfile::encodeCard(m_editor->writeCard());
+    if (!encoded.ok())
+        return false;
+    saved = encoded.bytes;
+    put(to, saved);
     return true;
 }
 

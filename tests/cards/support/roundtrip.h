@@ -15,8 +15,9 @@ class QWidget;
 
 // Opens card file bytes in a hidden editor of one kind, saves the card, opens
 // the saved file and saves it again, the way a clerk would open and save a
-// card twice. One editor serves every card, as one window serves a clerk
-// opening card after card. Messages go nowhere.
+// card twice (the saved bytes are those "Записати як..." writes; the atomic,
+// synced write itself is tested on its own). One editor serves every card, as one window serves a
+// clerk opening card after card. Messages go nowhere.
 class CardRoundTrip
 {
 public:
