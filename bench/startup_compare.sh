@@ -10,20 +10,22 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 
 measure() {
-    local walls=() rss=0 out
+    local walls=() rss=0 out start end
     for _ in $(seq "$runs"); do
-        out=$( { /usr/bin/time -f '%e %M' "$@" >/dev/null; } 2>&1 | tail -1)
-        walls+=("${out% *}")
-        (( ${out#* } > rss )) && rss=${out#* }
+        start=$(date +%s%N)
+        out=$( { /usr/bin/time -f '%M' "$@" >/dev/null; } 2>&1 | tail -1)
+        end=$(date +%s%N)
+        walls+=("$(( (end - start) / 1000 ))")
+        (( out > rss )) && rss=$out
     done
     local median
-    median=$(printf '%s\n' "${walls[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+    median=$(printf '%s\n' "${walls[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)] / 1000}')
     echo "$median $rss"
 }
 
 read -r mainWall mainRss < <(measure "$build/bench/bench_startup" --once)
 read -r bareWall bareRss < <(measure "$build/bench/bench_bare_window")
-printf 'main window: median wall %s s, max RSS %s KiB\n' "$mainWall" "$mainRss"
-printf 'bare window: median wall %s s, max RSS %s KiB\n' "$bareWall" "$bareRss"
+printf 'main window: median wall %s ms, max RSS %s KiB\n' "$mainWall" "$mainRss"
+printf 'bare window: median wall %s ms, max RSS %s KiB\n' "$bareWall" "$bareRss"
 awk -v m="$mainWall" -v b="$bareWall" -v mr="$mainRss" -v br="$bareRss" \
     'BEGIN { printf "ratio: wall %.2f, RSS %.2f\n", m / b, mr / br }'
