@@ -55,10 +55,20 @@ CardJobs::Job jobOf(Command command)
     };
 }
 
-// Why `name` cannot be read as a card file, or nothing when it can be.
-std::optional<QString> notACardFile(const QString &name)
+// The cards named on the command line, taken from the current folder now:
+// an editor may move it.
+QList<QFileInfo> absoluteFiles(const QStringList &cards)
 {
-    const QFileInfo card(name);
+    QList<QFileInfo> files;
+    for (const QString &card : cards)
+        files.append(QFileInfo(QFileInfo(card).absoluteFilePath()));
+    return files;
+}
+
+// Why `card` (named `name` on the command line) cannot be read as a card
+// file, or nothing when it can be.
+std::optional<QString> notACardFile(const QFileInfo &card, const QString &name)
+{
     if (card.isFile())
         return std::nullopt;
     return card.exists() ? QStringLiteral("«%1» — не файл.").arg(name)
@@ -80,11 +90,8 @@ QString outputIn(const QDir &folder, Command command, const QFileInfo &card)
 int runBatch(Command command, std::optional<CardKind> kind, const QStringList &cards,
              const QString &folderName, std::FILE *errors)
 {
-    // Names are taken from the current folder now: an editor may move it.
     const QDir folder(QFileInfo(folderName).absoluteFilePath());
-    QList<QFileInfo> files;
-    for (const QString &card : cards)
-        files.append(QFileInfo(QFileInfo(card).absoluteFilePath()));
+    const QList<QFileInfo> files = absoluteFiles(cards);
     if (!QFileInfo(folderName).isDir()) {
         writeLine(errors,
                   QStringLiteral("Папки «%1» для вихідних файлів не існує.").arg(folderName));
@@ -105,7 +112,7 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
             std::fwrite(progress.constData(), 1, std::size_t(progress.size()), errors);
             std::fflush(errors);
         }
-        if (const std::optional<QString> reason = notACardFile(cards[i])) {
+        if (const std::optional<QString> reason = notACardFile(card, cards[i])) {
             jobs.report(cards[i], *reason);
             ++failed;
             continue;
@@ -142,16 +149,17 @@ QString failureLine(const QString &card, const FieldFailure &failure)
 int runCheck(std::optional<CardKind> kind, const QStringList &cards, std::FILE *output,
              std::FILE *errors)
 {
+    const QList<QFileInfo> files = absoluteFiles(cards);
     CardJobs jobs(kind, errors, {true, false});
     bool unread = false;
     bool failed = false;
-    for (const QString &name : cards) {
-        if (const std::optional<QString> reason = notACardFile(name)) {
-            jobs.report(name, *reason);
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const QFileInfo &card = files[i];
+        if (const std::optional<QString> reason = notACardFile(card, cards[i])) {
+            jobs.report(cards[i], *reason);
             unread = true;
             continue;
         }
-        const QFileInfo card(QFileInfo(name).absoluteFilePath());
         bool checked = false;
         jobs.run(card.absoluteFilePath(), QString(),
                  [&](CardEditor &editor, ConsoleDialogs &console, const QString &) {
