@@ -6,7 +6,7 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-plain test-asan bench fuzz fuzz-deps format clean
+.PHONY: all deps build run test test-plain test-asan package bench fuzz fuzz-deps format clean
 
 all: build
 
@@ -36,6 +36,10 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	  ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan
+
+# The Debian package (program, menu entry, icon, help text) from the plain build.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 $(BENCH_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DOVRIDA_WERROR=ON -DOVRIDA_BENCH=ON

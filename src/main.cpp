@@ -40,6 +40,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ovrida"));
+    QApplication::setApplicationVersion(QStringLiteral(OVRIDA_VERSION));
     installQtTranslations(app);
     registerCardEditors();
 

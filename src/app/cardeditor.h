@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/cardkind.h"
+#include "app/fieldcheckrun.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // What the main window and the command line need from a card editor window.
 // Every editor window implements it besides being a QWidget.
@@ -33,6 +35,10 @@ public:
     // the dialogs service and nothing was written. An editor that cannot
     // print says so.
     virtual bool printToPdf(const QString &path);
+    // Runs every check that leaving a field runs, on the card as it stands,
+    // without moving the cursor or changing the card. Nothing when this
+    // editor cannot check a whole card.
+    virtual std::optional<QList<FieldFailure>> checkFields() const { return std::nullopt; }
 };
 
 // The main window installs how a fresh editor of a kind is opened; an

@@ -5,8 +5,10 @@
 #include "app/consoledialogs.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -28,7 +30,10 @@ std::optional<CardKind> kindFromOption(const QString &value)
     return std::nullopt;
 }
 
-enum class Command { Convert, Pdf };
+enum class Command { Convert, Pdf, Check };
+
+// Exit code of "check" when a card has fields that fail their checks.
+constexpr int checksFailed = 1;
 
 void writeLine(std::FILE *stream, const QString &text)
 {
@@ -50,6 +55,26 @@ CardJobs::Job jobOf(Command command)
     };
 }
 
+// The cards named on the command line, taken from the current folder now:
+// an editor may move it.
+QList<QFileInfo> absoluteFiles(const QStringList &cards)
+{
+    QList<QFileInfo> files;
+    for (const QString &card : cards)
+        files.append(QFileInfo(QFileInfo(card).absoluteFilePath()));
+    return files;
+}
+
+// Why `card` (named `name` on the command line) cannot be read as a card
+// file, or nothing when it can be.
+std::optional<QString> notACardFile(const QFileInfo &card, const QString &name)
+{
+    if (card.isFile())
+        return std::nullopt;
+    return card.exists() ? QStringLiteral("«%1» — не файл.").arg(name)
+                         : QStringLiteral("Файл картки «%1» не знайдено.").arg(name);
+}
+
 // Where a card of a batch is written: under its own name (convert) or its
 // base name with ".pdf" (pdf).
 QString outputIn(const QDir &folder, Command command, const QFileInfo &card)
@@ -65,11 +90,8 @@ QString outputIn(const QDir &folder, Command command, const QFileInfo &card)
 int runBatch(Command command, std::optional<CardKind> kind, const QStringList &cards,
              const QString &folderName, std::FILE *errors)
 {
-    // Names are taken from the current folder now: an editor may move it.
     const QDir folder(QFileInfo(folderName).absoluteFilePath());
-    QList<QFileInfo> files;
-    for (const QString &card : cards)
-        files.append(QFileInfo(QFileInfo(card).absoluteFilePath()));
+    const QList<QFileInfo> files = absoluteFiles(cards);
     if (!QFileInfo(folderName).isDir()) {
         writeLine(errors,
                   QStringLiteral("Папки «%1» для вихідних файлів не існує.").arg(folderName));
@@ -90,11 +112,8 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
             std::fwrite(progress.constData(), 1, std::size_t(progress.size()), errors);
             std::fflush(errors);
         }
-        if (!card.isFile()) {
-            jobs.report(cards[i],
-                        card.exists()
-                            ? QStringLiteral("«%1» — не файл.").arg(cards[i])
-                            : QStringLiteral("Файл картки «%1» не знайдено.").arg(cards[i]));
+        if (const std::optional<QString> reason = notACardFile(card, cards[i])) {
+            jobs.report(cards[i], *reason);
             ++failed;
             continue;
         }
@@ -108,6 +127,61 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
             errors,
             QStringLiteral("Не вдалося обробити карток: %1 з %2.").arg(failed).arg(cards.size()));
     return failed > 0 ? failure : 0;
+}
+
+// One failed check as a line: the card's file name, the field code, the
+// control and the editor's message on one line.
+QString failureLine(const QString &card, const FieldFailure &failure)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    QString message = failure.message;
+    message.replace(lineBreaks, QStringLiteral(" "));
+    const QString where = failure.fieldCode.isEmpty()
+                              ? failure.control
+                              : failure.fieldCode + QLatin1Char(' ') + failure.control;
+    return QStringLiteral("%1: %2: %3").arg(card, where, message);
+}
+
+// "check": every card is opened as "Відкрити..." would and its fields run
+// through the editor's checks; each failure is a line on `output`. Exit 0
+// when all pass, 1 when a check failed, 2 when a card could not be read or
+// checked (the other cards are checked all the same).
+int runCheck(std::optional<CardKind> kind, const QStringList &cards, std::FILE *output,
+             std::FILE *errors)
+{
+    const QList<QFileInfo> files = absoluteFiles(cards);
+    CardJobs jobs(kind, errors, {true, false});
+    bool unread = false;
+    bool failed = false;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const QFileInfo &card = files[i];
+        if (const std::optional<QString> reason = notACardFile(card, cards[i])) {
+            jobs.report(cards[i], *reason);
+            unread = true;
+            continue;
+        }
+        bool checked = false;
+        jobs.run(card.absoluteFilePath(), QString(),
+                 [&](CardEditor &editor, ConsoleDialogs &console, const QString &) {
+                     const std::optional<QList<FieldFailure>> failures = editor.checkFields();
+                     if (!failures) {
+                         console.inform(
+                             QStringLiteral("Перевірка карток %1 у цій збірці програми ще не "
+                                            "підтримується.")
+                                 .arg(shortName(editor.cardKind())));
+                         return true;
+                     }
+                     checked = true;
+                     for (const FieldFailure &failure : *failures)
+                         writeLine(output, failureLine(card.fileName(), failure));
+                     failed = failed || !failures->isEmpty();
+                     return true;
+                 });
+        unread = unread || !checked;
+    }
+    if (unread)
+        return failure;
+    return failed ? checksFailed : 0;
 }
 
 QString description()
@@ -126,6 +200,12 @@ QString description()
                           "      те саме для багатьох карток: кожна записується в ПАПКУ\n"
                           "      під своєю назвою (pdf — з розширенням .pdf); картка, яку не\n"
                           "      вдалося обробити, називається в повідомленні, і робота йде далі.\n"
+                          "  check [--kind rk|ok|okd] КАРТКА...\n"
+                          "      перевірити поля карток так, як їх перевіряє вікно картки, коли\n"
+                          "      курсор залишає поле; кожна помилка — рядок у стандартному\n"
+                          "      виводі: файл, код поля, назва поля і повідомлення. Код\n"
+                          "      завершення 0 — помилок немає, 1 — є помилки, 2 — картку\n"
+                          "      не вдалося прочитати.\n"
                           "Без --kind вид картки визначає рядок 5013 файлу:\n"
                           "01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД.\n"
                           "Повідомлення виводяться у стандартний потік помилок; код завершення\n"
@@ -144,7 +224,8 @@ bool wantsCommandLine(int argc, char **argv)
         "style",    "stylesheet",         "session",       "display",     "name"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "--help-all")
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
+            argument == "-v" || argument == "--version")
             return true;
         if (!argument.startsWith('-'))
             return true;
@@ -161,6 +242,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption kindOption(QStringLiteral("kind"),
                                         QStringLiteral("вид картки: rk, ok або okd"),
                                         QStringLiteral("вид"));
@@ -169,7 +251,8 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
         QStringLiteral("output-dir"), QStringLiteral("папка для вихідних файлів багатьох карток"),
         QStringLiteral("папка"));
     parser.addOption(folderOption);
-    parser.addPositionalArgument(QStringLiteral("команда"), QStringLiteral("convert або pdf"),
+    parser.addPositionalArgument(QStringLiteral("команда"),
+                                 QStringLiteral("convert, pdf або check"),
                                  QStringLiteral("[команда"));
     parser.addPositionalArgument(QStringLiteral("картка"), QStringLiteral("файл картки"),
                                  QStringLiteral("картка"));
@@ -183,6 +266,11 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
 
     if (!parser.parse(arguments))
         return fail(parser.errorText());
+    if (parser.isSet(versionOption)) {
+        writeLine(output, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                              QCoreApplication::applicationVersion());
+        return 0;
+    }
     if (parser.isSet(helpOption)) {
         const QByteArray help = parser.helpText().toUtf8();
         std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), output);
@@ -194,7 +282,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
     if (words.isEmpty()) {
         if (parser.isSet(kindOption) || parser.isSet(folderOption))
             return fail(QStringLiteral("Параметри --kind і --output-dir стосуються лише команд "
-                                       "convert і pdf."));
+                                       "convert, pdf і check."));
         return std::nullopt;
     }
 
@@ -203,9 +291,11 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
         command = Command::Convert;
     else if (words[0] == QLatin1String("pdf"))
         command = Command::Pdf;
+    else if (words[0] == QLatin1String("check"))
+        command = Command::Check;
     else
-        return fail(
-            QStringLiteral("Невідома команда «%1»: відомі команди convert і pdf.").arg(words[0]));
+        return fail(QStringLiteral("Невідома команда «%1»: відомі команди convert, pdf і check.")
+                        .arg(words[0]));
 
     std::optional<CardKind> kind;
     if (parser.isSet(kindOption)) {
@@ -213,6 +303,15 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
         if (!kind)
             return fail(QStringLiteral("Невідомий вид картки «%1»: можна rk, ok або okd.")
                             .arg(parser.value(kindOption)));
+    }
+
+    if (command == Command::Check) {
+        if (parser.isSet(folderOption))
+            return fail(QStringLiteral("Команда check нічого не записує: --output-dir їй не "
+                                       "потрібен."));
+        if (words.size() < 2)
+            return fail(QStringLiteral("Команді check потрібна хоча б одна картка."));
+        return runCheck(kind, words.mid(1), output, errors);
     }
 
     if (parser.isSet(folderOption)) {

@@ -40,3 +40,12 @@ void LanguageField::leave(CardControls &controls)
     controls.setText(m_control, QString());
     controls.focus(m_control);
 }
+
+bool LanguageField::asksForUkrainian(const QString &message) const
+{
+    if (!m_prompts)
+        return false;
+    const std::optional<languagecheck::Request> request =
+        languagecheck::check(languagecheck::Ukrainian, {}, *m_prompts);
+    return request && request->message == message;
+}

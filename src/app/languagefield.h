@@ -39,6 +39,9 @@ public:
     // language, the control emptied and given the cursor.
     void leave(CardControls &controls);
 
+    // Whether `message` is this field's request for its Ukrainian text.
+    bool asksForUkrainian(const QString &message) const;
+
 private:
     QString m_selector;
     QString m_control;

@@ -47,10 +47,32 @@ bool CoexecutorGroup::Entry::holdsValues() const
 
 CoexecutorGroup::CoexecutorGroup() : m_entries(kRoom, kRoom) {}
 
+const QString &CoexecutorGroup::numberBox()
+{
+    return kNumber;
+}
+
+const QStringList &CoexecutorGroup::entryControls()
+{
+    static const QStringList controls = {kKindBox, kCode, u"mm2142n"_s, u"Ed2142m"_s,
+                                         u"ed2142ad"_s};
+    return controls;
+}
+
 CoexecutorGroup::Entry CoexecutorGroup::entry(int number) const
 {
     const cardfile::Pieces stored(m_entries.entry(number));
     return {stored.at(2), stored.at(3), stored.at(4), stored.at(5), stored.at(6)};
+}
+
+QList<int> CoexecutorGroup::numbers() const
+{
+    QList<int> holding;
+    for (const int number : m_entries.numbers()) {
+        if (entry(number).holdsValues())
+            holding.append(number);
+    }
+    return holding;
 }
 
 void CoexecutorGroup::store(int number, const Entry &values)
@@ -133,10 +155,8 @@ void CoexecutorGroup::show(CardControls &controls, int number, bool kindAlways)
 QStringList CoexecutorGroup::fileValues() const
 {
     QStringList lines;
-    for (const int number : m_entries.numbers()) {
+    for (const int number : numbers()) {
         const Entry values = entry(number);
-        if (!values.holdsValues())
-            continue;
         const int kind = values.kind.isEmpty() ? 1 : personkind::kindNumber(values.kind);
         lines.append(QStringList{QString::number(number), QString::number(kind), values.code,
                                  values.city, values.name, values.address}

@@ -33,8 +33,15 @@ public:
 
     CoexecutorGroup();
 
+    // The box showing the entry's number and the controls showing its
+    // values, in tab order.
+    static const QString &numberBox();
+    static const QStringList &entryControls();
+
     int current() const { return m_current; }
     Entry entry(int number) const;
+    // The numbers of the entries that hold a value, in order.
+    QList<int> numbers() const;
     // Stores a whole entry; a number outside 1..20 changes nothing.
     void store(int number, const Entry &values);
     void clear();

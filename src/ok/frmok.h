@@ -31,6 +31,11 @@ public:
     // Empties the card before a file is read.
     void compNil();
 
+    std::optional<QList<FieldFailure>> checkFields() const override
+    {
+        return m_logic.checkFields();
+    }
+
     const OkEditorLogic &logic() const { return m_logic; }
 
 protected:

@@ -51,6 +51,12 @@ OkEditorLogic::OkEditorLogic(CardControls &controls)
       m_comboItems(itemsOf(kListChecked))
 {}
 
+OkEditorLogic::OkEditorLogic(const OkEditorLogic &other, CardControls &controls)
+    : m_controls(controls), m_languages(other.m_languages), m_lists(other.m_lists),
+      m_coexecutors(other.m_coexecutors), m_markers(other.m_markers),
+      m_comboItems(other.m_comboItems)
+{}
+
 void OkEditorLogic::leave(const QString &control)
 {
     if (leaveWithCheck(control))

@@ -4,6 +4,7 @@
 #include "ok/positionlist.h"
 
 #include "app/cardcontrols.h"
+#include "app/fieldcheckrun.h"
 #include "app/languagefield.h"
 
 #include <QHash>
@@ -27,6 +28,13 @@ public:
     enum class List { Programmes, StageNumbers, Products };
 
     explicit OkEditorLogic(CardControls &controls);
+    // The same working values over other controls.
+    OkEditorLogic(const OkEditorLogic &other, CardControls &controls);
+
+    // Runs every check that leaving a field runs, on the card as it stands,
+    // in tab order page by page, and returns what failed; the card, its
+    // controls and the cursor stay as they are.
+    QList<FieldFailure> checkFields() const;
 
     // Focus events, clicks and changes, by control name.
     void leave(const QString &control);

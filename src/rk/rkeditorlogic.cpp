@@ -40,6 +40,11 @@ RkEditorLogic::RkEditorLogic(CardControls &controls)
                GroupState{groupEntries(Group::Stages)}}
 {}
 
+RkEditorLogic::RkEditorLogic(const RkEditorLogic &other, CardControls &controls)
+    : m_controls(controls), m_languages(other.m_languages), m_groups(other.m_groups),
+      m_markers(other.m_markers)
+{}
+
 void RkEditorLogic::leave(const QString &control)
 {
     leaveWithCheck(control);

@@ -4,6 +4,7 @@
 #include "rk/rkgroups.h"
 
 #include "app/cardcontrols.h"
+#include "app/fieldcheckrun.h"
 #include "app/languagefield.h"
 #include "cardfile/repeatinggroup.h"
 
@@ -19,6 +20,13 @@ class RkEditorLogic : public RkCardData
 {
 public:
     explicit RkEditorLogic(CardControls &controls);
+    // The same working values over other controls.
+    RkEditorLogic(const RkEditorLogic &other, CardControls &controls);
+
+    // Runs every check that leaving a field runs, on the card as it stands,
+    // in tab order page by page, and returns what failed; the card, its
+    // controls and the cursor stay as they are.
+    QList<FieldFailure> checkFields() const;
 
     // Focus events and clicks, by control name. A handler that sends the
     // cursor elsewhere does so through CardControls::focus.

@@ -1,5 +1,6 @@
 #include "rk/frmrk1.h"
 #include "rk/rkcatalogue.h"
+#include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
 #include "app/pagebuilder.h"
@@ -345,6 +346,33 @@ private slots:
         QCOMPARE(rk.focused(), u"ed6111"_s);
         rk.enter(u"ed56161"_s, u"291931"_s);
         QCOMPARE(rk.focused(), u"ed56162"_s);
+    }
+
+    // Checking a whole card runs the handlers of leaving its fields on a
+    // copy: no message box, no move of the cursor, no change of the card.
+    void checkingTheCardLeavesTheWindowAsItWas()
+    {
+        RkWindow rk;
+        QStringList lines = withLine(fullCardLines(), u"5418\\"_s, u"5418\\1\\01.13.05"_s);
+        lines = withLine(lines, u"2151\\2\\"_s, QString());
+        lines = withLine(lines, u"2458\\3\\"_s, u"2458\\3\\1\\123\\М\\Н\\А"_s);
+        rk.open(cardBytes(lines));
+        rk.forgetMessages();
+        rk.focus(u"ed5256"_s);
+        const QStringList before = rk.window()->writeCard();
+        const bool modified = rk.window()->isModified();
+
+        const std::optional<QList<FieldFailure>> failures = rk.window()->checkFields();
+        QVERIFY(failures);
+        QCOMPARE(*failures, (QList<FieldFailure>{
+                                {u"5418"_s, u"ed5418D"_s, u"Помилка в місяці!"_s},
+                                {u"2458"_s, u"ed2458"_s,
+                                 u"2458.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"_s}}));
+        QCOMPARE(rk.messages(), QStringList());
+        QCOMPARE(rk.focused(), u"ed5256"_s);
+        QCOMPARE(rk.window()->writeCard(), before);
+        QCOMPARE(rk.window()->isModified(), modified);
+        QCOMPARE(rk.itemIndex(u"Indjz"_s), 0);
     }
 };
 

@@ -44,7 +44,8 @@ ProgramRun::Result ProgramRun::run(const QStringList &arguments, const QString &
                           arguments);
     if (!process.waitForFinished(60000))
         qFatal("the program did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 QByteArray ProgramRun::contents(const QString &path)

@@ -14,6 +14,7 @@ public:
     {
         int exitCode = -1;
         QString errors; // its standard error, UTF-8
+        QString output; // its standard output, UTF-8
     };
 
     ProgramRun();

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder given and checks what it
+# holds: the program, the menu entry (valid by desktop-file-validate), the
+# icons, the help text and the declared dependencies.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; exit 1; }
+deb=$(ls "$work"/*.deb)
+
+fail() { echo "package: $*" >&2; exit 1; }
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+for path in ./usr/bin/ovrida \
+            ./usr/share/applications/ovrida.desktop \
+            ./usr/share/icons/hicolor/scalable/apps/ovrida.svg \
+            ./usr/share/icons/hicolor/48x48/apps/ovrida.png \
+            ./usr/share/doc/ovrida/help.txt; do
+    grep -qxF "$path" <<<"$contents" || fail "$path is missing"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6printsupport6 qt6-translations-l10n fonts-liberation2; do
+    grep -qw -- "$package" <<<"$depends" || fail "$package is not a dependency: $depends"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+entry="$work/root/usr/share/applications/ovrida.desktop"
+desktop-file-validate "$entry" || fail "the desktop entry is not valid"
+for line in "Name=ОВРІДА" "Exec=ovrida" "Icon=ovrida" "Categories=Office;"; do
+    grep -qxF "$line" "$entry" || fail "the desktop entry lacks $line"
+done
+grep -qE '^Comment=.*(і|ї|є|ґ)' "$entry" || fail "the desktop entry has no Ukrainian comment"
+file "$work/root/usr/share/icons/hicolor/48x48/apps/ovrida.png" | grep -q '48 x 48' ||
+    fail "the PNG icon is not 48 pixels"
+version=$("$work/root/usr/bin/ovrida" --version)
+[ "$version" = "ovrida $(dpkg-deb -f "$deb" Version)" ] || fail "--version says: $version"

@@ -1,0 +1,190 @@
+#include "app/fieldcheckrun.h"
+
+#include "app/dialogs.h"
+#include "app/languagefield.h"
+#include <utility>
+
+#include <QRegularExpression>
+#include <QSet>
+
+CheckedControls::CheckedControls(const CardControls &card, const QList<PageSpec> &pages)
+    : m_card(card)
+{
+    for (const PageSpec &page : pages) {
+        for (const FieldSpec &field : page.fields) {
+            if (field.kind == FieldKind::Combo)
+                m_items.insert(field.name, field.items);
+            else if (field.kind == FieldKind::MaskedEdit && !field.mask.isEmpty())
+                m_masks.insert(field.name, EditMask(field.mask));
+        }
+    }
+}
+
+QString CheckedControls::text(const QString &control) const
+{
+    const auto written = m_texts.constFind(control);
+    return written != m_texts.cend() ? *written : m_card.text(control);
+}
+
+void CheckedControls::setText(const QString &control, const QString &text)
+{
+    const auto mask = m_masks.constFind(control);
+    m_texts.insert(control, mask != m_masks.cend() ? mask->readBack(mask->place(text)) : text);
+}
+
+void CheckedControls::showKindLook(const PartyKinds &party, PersonKind kind)
+{
+    const QString shown = text(party.codeField);
+    m_masks.insert(party.codeField, EditMask(party.look(kind).mask));
+    setText(party.codeField, shown);
+}
+
+void CheckedControls::selectItem(const QString &control, int index)
+{
+    m_texts.insert(control, m_items.value(control).value(index));
+}
+
+int CheckedControls::itemIndex(const QString &radioGroup) const
+{
+    return m_indexes.value(radioGroup, m_card.itemIndex(radioGroup));
+}
+
+void CheckedControls::setItemIndex(const QString &radioGroup, int index)
+{
+    m_indexes.insert(radioGroup, index);
+}
+
+namespace {
+
+// Collects the messages the handlers show while it is installed; questions
+// are answered Cancel and file dialogs cancelled, so nothing is written.
+class MessageSink final : public Dialogs
+{
+public:
+    MessageSink() : m_previous(setDialogs(this)) {}
+    ~MessageSink() override { setDialogs(m_previous); }
+    MessageSink(const MessageSink &) = delete;
+    MessageSink &operator=(const MessageSink &) = delete;
+
+    QStringList take() { return std::exchange(m_messages, {}); }
+
+    void inform(const QString &text) override { m_messages.append(text); }
+    Answer ask(const QString &, const QString &) override { return Answer::Cancel; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &) override { return {}; }
+    void beep() override {}
+
+private:
+    Dialogs *m_previous;
+    QStringList m_messages;
+};
+
+bool isLeft(const FieldSpec &field)
+{
+    switch (field.kind) {
+    case FieldKind::Edit:
+    case FieldKind::MaskedEdit:
+    case FieldKind::Memo:
+    case FieldKind::ScrollMemo:
+    case FieldKind::Combo:
+        return !(field.flags & Hidden);
+    default:
+        return false;
+    }
+}
+
+const CheckedGroup *groupOf(const QList<CheckedGroup> &groups, const QString &control)
+{
+    for (const CheckedGroup &group : groups) {
+        if (group.numberBox == control || group.members.contains(control))
+            return &group;
+    }
+    return nullptr;
+}
+
+class CheckWalk
+{
+public:
+    explicit CheckWalk(const CheckPlan &plan) : m_plan(plan)
+    {
+        for (const PageSpec &page : plan.pages) {
+            for (const FieldSpec &field : page.fields)
+                m_fields.insert(field.name, &field);
+        }
+    }
+
+    QList<FieldFailure> run()
+    {
+        QSet<const CheckedGroup *> done;
+        for (const PageSpec &page : m_plan.pages) {
+            for (const FieldSpec &field : page.fields) {
+                if (!isLeft(field))
+                    continue;
+                const CheckedGroup *group = groupOf(m_plan.groups, field.name);
+                if (!group) {
+                    leave(field, {});
+                } else if (!done.contains(group)) {
+                    done.insert(group);
+                    leaveEntries(*group);
+                }
+            }
+        }
+        return m_failures;
+    }
+
+private:
+    void leaveEntries(const CheckedGroup &group)
+    {
+        for (const int number : group.numbers) {
+            group.show(number);
+            for (const QString &member : group.members) {
+                if (const FieldSpec *field = m_fields.value(member))
+                    leave(*field, group.fieldCode);
+            }
+        }
+    }
+
+    void leave(const FieldSpec &field, const QString &groupCode)
+    {
+        m_plan.leave(field.name);
+        for (const QString &message : m_sink.take()) {
+            if (!counts(field.name, message))
+                continue;
+            m_failures.append({fieldCodeOf(field, groupCode), field.name, message});
+        }
+    }
+
+    bool counts(const QString &control, const QString &message) const
+    {
+        for (const LanguageField *language : m_plan.languages) {
+            if (language->control() == control)
+                return language->asksForUkrainian(message);
+        }
+        return true;
+    }
+
+    const CheckPlan &m_plan;
+    QHash<QString, const FieldSpec *> m_fields;
+    MessageSink m_sink;
+    QList<FieldFailure> m_failures;
+};
+
+} // namespace
+
+QList<FieldFailure> runFieldChecks(const CheckPlan &plan)
+{
+    return CheckWalk(plan).run();
+}
+
+QString fieldCodeOf(const FieldSpec &field, const QString &fallback)
+{
+    static const QRegularExpression openingCode(QStringLiteral("^\\s*(\\d{4})\\b"));
+    static const QRegularExpression codeInName(QStringLiteral("(\\d{4})"));
+    if (const QRegularExpressionMatch match = openingCode.match(field.label); match.hasMatch())
+        return match.captured(1);
+    if (!fallback.isEmpty())
+        return fallback;
+    if (const QRegularExpressionMatch match = codeInName.match(field.name); match.hasMatch())
+        return match.captured(1);
+    return {};
+}
