@@ -10,6 +10,7 @@
 #include "support/programrun.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHash>
 #include <QPointer>
 #include <QRegularExpression>
@@ -292,14 +293,25 @@ private slots:
                               u"9118\\1\\"_s + words(700).trimmed());
         const QString path = program.write(u"card.txt"_s, cardBytes(card));
         const QString pdf = program.path(u"card.pdf"_s);
-        const ProgramRun::Result result = program.run({u"pdf"_s, path, pdf});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.errors, kNotice + u"\n"_s);
-        const QByteArray bytes = ProgramRun::contents(pdf);
-        QVERIFY(bytes.startsWith("%PDF-"));
         static const QRegularExpression page(u"/Type\\s*/Page(?![a-zA-Z])"_s);
-        QCOMPARE(QString::fromLatin1(bytes).count(page), 4);
-        QVERIFY(bytes.contains("/MediaBox [0 0 595"));
+        for (const QStringList &kind : {QStringList(), QStringList{u"--kind"_s, u"okd"_s}}) {
+            QFile::remove(pdf);
+            const ProgramRun::Result result =
+                program.run(QStringList{u"pdf"_s} + kind + QStringList{path, pdf});
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(result.errors, kNotice + u"\n"_s);
+            const QByteArray bytes = ProgramRun::contents(pdf);
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QCOMPARE(QString::fromLatin1(bytes).count(page), 4);
+            QVERIFY(bytes.contains("/MediaBox [0 0 595"));
+        }
+        // A PDF that cannot be written: exit 2, the reason named, no file.
+        const QString nowhere = program.path(u"missing/card.pdf"_s);
+        const ProgramRun::Result failed = program.run({u"pdf"_s, path, nowhere});
+        QCOMPARE(failed.exitCode, 2);
+        QVERIFY(failed.errors.startsWith(kNotice));
+        QVERIFY(failed.errors.contains(nowhere));
+        QVERIFY(!QFile::exists(nowhere));
     }
 };
 
