@@ -184,11 +184,6 @@ void TpfrmOkd::Exit1Click()
     leaveEditor(this, *this);
 }
 
-void TpfrmOkd::Print1Click()
-{
-    dialogs().inform(u"Друк облікової картки дисертації у цій збірці програми ще недоступний."_s);
-}
-
 void TpfrmOkd::N3Click()
 {
     openHelp();

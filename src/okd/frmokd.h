@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class CompositeReport;
 class FocusGuard;
 class InputGate;
 class QPushButton;
@@ -33,6 +34,8 @@ public:
     bool saveAs() override;
     // "Відкрити..." (Open1Click).
     bool open() override;
+    // "Друк..." into a PDF file instead of the preview.
+    bool printToPdf(const QString &path) override;
 
     // The card's lines in file order, as "Записати як ..." writes them. A
     // dissertation kind outside its list is written (and shown) as "04".
@@ -44,6 +47,12 @@ public:
     void compNil();
 
     const OkdValues &values() const { return m_values; }
+    // The controls as the card file and the printing read them.
+    const OkdFields &fields() const { return *this; }
+    // The card file last written or read; empty for a card never saved.
+    const QString &cardFile() const { return m_cardFile; }
+    // How many continuation pages the last "Друк..." formed.
+    int continuationSheets() const { return contSheets; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -70,6 +79,12 @@ private:
     void New1Click();
     void Exit1Click();
     void Print1Click();
+
+    // Printing (frmokdprint.cpp).
+    CompositeReport &QRCompositeReport1();
+    void QRCompositeReport1AddReports(CompositeReport &report);
+    // Fills the sheets and shows the run's notices.
+    void fillSheets();
     void N3Click();
 
     // Turns a radio group as the program does, which runs its click handler.
@@ -106,6 +121,9 @@ private:
     NamedControls m_controls;
     OkdValues m_values;
     QString saveName; // offered by "Записати як ..."; "OKD" until the first save
+    QString m_cardFile;
+    CompositeReport *m_report = nullptr;
+    int contSheets = 0;
     bool m_shownOnce = false;
     bool m_looksApplied = false;
 };

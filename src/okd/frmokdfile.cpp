@@ -8,6 +8,7 @@
 #include "app/dialogs.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTabWidget>
 
@@ -27,8 +28,11 @@ QStringList TpfrmOkd::writeCard()
 
 bool TpfrmOkd::saveAs()
 {
-    return cardfilecommands::saveAs(*this, saveName, defaultCardName(cardKind()),
-                                    [this] { return writeCard(); });
+    if (!cardfilecommands::saveAs(*this, saveName, defaultCardName(cardKind()),
+                                  [this] { return writeCard(); }))
+        return false;
+    m_cardFile = saveName;
+    return true;
 }
 
 bool TpfrmOkd::open()
@@ -40,6 +44,7 @@ bool TpfrmOkd::open()
 bool TpfrmOkd::readCard(const QString &path)
 {
     compNil();
+    m_cardFile = QFileInfo(path).absoluteFilePath();
     setWindowTitle(u"Облікова картка дисертації - "_s + path);
     setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 

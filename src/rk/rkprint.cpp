@@ -4,9 +4,8 @@
 
 #include "cardfile/piece.h"
 #include "reports/compositereport.h"
+#include "reports/sheetfilling.h"
 #include "reports/sheetset.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -18,8 +17,12 @@ namespace {
 using Group = RkCardData::Group;
 using Languages = RkCardData::Languages;
 
-const QString kBlank = u" "_s;
-const QString kContinued = u"(див. продовження)"_s;
+using sheetfill::isUnfilled;
+using sheetfill::kBlank;
+using sheetfill::kContinued;
+using sheetfill::linesOf;
+using sheetfill::orBlank;
+
 const QString kContinuedCustomers = u"(див.продовження)"_s;
 const QString kContinuationHeading = u"\"Продовження\""_s;
 
@@ -29,26 +32,9 @@ const QString kCoexecutorsMessage =
 const QString kStagesMessage = u"Кількість етапів більша 4.Формується лист продовження!"_s;
 
 // What masked fields read back while nothing is typed in them.
-const QString kEmptyDate = u"  .  .  "_s;
+using sheetfill::kEmptyDate;
 const QString kEmptyMonthYear = u"  .  "_s;
 const QString kEmptyRegistration = u"    U      "_s;
-// The caption of a rubric row whose code is empty.
-const QString kEmptyRubric = u"           .              .           "_s;
-
-// A value counts as empty when it holds nothing but blanks, or reads back as
-// its masked field does untouched.
-bool isEmpty(const QString &value, const QString &emptyPattern = QString())
-{
-    return value.trimmed().isEmpty() || (!emptyPattern.isEmpty() && value == emptyPattern);
-}
-
-// A memo's printed lines for a text: each line break starts a new line.
-QStringList linesOf(const QString &text)
-{
-    static const QRegularExpression breaks(u"\r\n|\n\r|\n|\r"_s);
-    return text.split(breaks);
-}
-
 // The stored entries of a group in number order, also those after a gap, as
 // the card file keeps them.
 QStringList storedEntries(const RkEditorLogic &card, Group group)
@@ -75,18 +61,6 @@ struct CellRowSpec
     int emptyWidth; // the frame over every cell when there is no value
 };
 
-void fillCellRow(SheetMemo &memo, const QString &value, const QString *emptyPattern, int width,
-                 int emptyWidth)
-{
-    if (isEmpty(value, emptyPattern ? *emptyPattern : QString())) {
-        memo.setEmptyCells(emptyWidth);
-        return;
-    }
-    memo.setCells(value);
-    memo.setAutoSize(false);
-    memo.setWidth(width);
-}
-
 // An organisation code of 8 digits (legal person) or 10 (individual): the
 // separator shape of the last two cells shows for 10 only. An empty code
 // gets the frame over eight cells.
@@ -100,7 +74,7 @@ void fillCodeRow(ReportSheet &sheet, const char *memoName, const char *shapeName
     SheetMemo &memo = sheet.memo(QLatin1String(memoName));
     SheetShape &shape = sheet.shape(QLatin1String(shapeName));
     memo.setAutoSize(false);
-    if (isEmpty(code)) {
+    if (isUnfilled(code)) {
         memo.setEmptyCells(kEmptyCodeWidth);
         shape.setEnabled(false);
     } else if (code.size() == 8 || code.size() == 10) {
@@ -156,13 +130,9 @@ const CellRowSpec kPage1Cells[] = {
 
 QStringList numberedLanguages(const RkEditorLogic &card, Languages which, bool blankLines)
 {
-    QStringList lines;
-    for (int language = 0; language < 3; ++language) {
-        lines.append(QString::number(language + 1) + u". "_s + card.languageText(which, language));
-        if (blankLines)
-            lines.append(QString());
-    }
-    return lines;
+    return sheetfill::numberedLines(
+        {card.languageText(which, 0), card.languageText(which, 1), card.languageText(which, 2)},
+        blankLines);
 }
 
 void fillPage1Head(const RkEditorLogic &card, ReportSheet &page)
@@ -173,13 +143,15 @@ void fillPage1Head(const RkEditorLogic &card, ReportSheet &page)
         page.setLines(QLatin1String(copy.memo),
                       linesOf(card.fieldText(QLatin1String(copy.control))));
     for (const CellRowSpec &row : kPage1Cells) {
-        fillCellRow(page.memo(QLatin1String(row.memo)), card.fieldText(QLatin1String(row.control)),
-                    row.emptyPattern, row.width, row.emptyWidth);
+        const QString value = card.fieldText(QLatin1String(row.control));
+        sheetfill::fillCellRow(page.memo(QLatin1String(row.memo)), value,
+                               isUnfilled(value, row.emptyPattern ? *row.emptyPattern : QString()),
+                               row.width, row.emptyWidth);
     }
 
     QString letter = card.fieldText(u"ed5418N"_s);
     const QString date = card.fieldText(u"ed5418D"_s);
-    if (!isEmpty(date, kEmptyDate))
+    if (!isUnfilled(date, kEmptyDate))
         letter += u"; "_s + date;
     page.setCaption(u"QRLabel3"_s, letter);
 
@@ -233,7 +205,7 @@ void fillCustomers(const RkEditorLogic &card, SheetSet &sheets, QStringList &mes
     const qsizetype shown = std::min(customers.size(), qsizetype(kCustomerSlots.size()));
     const bool continues =
         std::any_of(customers.cbegin() + std::min<qsizetype>(1, shown), customers.cbegin() + shown,
-                    [](const QString &entry) { return !isEmpty(pieceOf(entry, 3)); });
+                    [](const QString &entry) { return !isUnfilled(pieceOf(entry, 3)); });
     if (continues) {
         messages.append(kCustomersMessage);
         page.setCaption(u"QRLabel47"_s, kContinuedCustomers);
@@ -286,7 +258,7 @@ void fillFinance(const RkEditorLogic &card, ReportSheet &page)
         page.setCaption(QLatin1String(financeLabel(code)), QString());
     for (const FinanceRow &row : kFinanceRows) {
         const QString code = card.fieldText(QLatin1String(row.code));
-        if (isEmpty(code))
+        if (isUnfilled(code))
             continue;
         const char *label = financeLabel(code.trimmed().toInt());
         if (!label)
@@ -359,7 +331,7 @@ constexpr qsizetype kStagesOnPage2 = 4;
 void fillStageCells(ReportSheet &sheet, const char *memo, const QString &value,
                     const QString &emptyPattern)
 {
-    if (!isEmpty(value, emptyPattern))
+    if (!isUnfilled(value, emptyPattern))
         sheet.memo(QLatin1String(memo)).setCells(value);
 }
 
@@ -390,22 +362,12 @@ void fillStages(const RkEditorLogic &card, SheetSet &sheets, QStringList &messag
 const std::array<const char *, 6> kRubricLabels{"QRLabel15", "QRLabel16", "QRLabel17",
                                                 "QRLabel18", "QRLabel19", "QRLabel20"};
 
-// A text, or " " when there is none.
-QString orBlank(const QString &text)
-{
-    return text.isEmpty() ? kBlank : text;
-}
-
 void fillSignatures(const RkEditorLogic &card, ReportSheet &page)
 {
     page.setLines(u"QRMemo28"_s, linesOf(card.fieldText(u"ed5634"_s)));
     for (size_t i = 0; i < kRubricLabels.size(); ++i) {
         const QString code = card.fieldText(u"ed5616"_s + QString::number(i + 1));
-        SheetLabel &label = page.label(QLatin1String(kRubricLabels[i]));
-        if (isEmpty(code, kEmptyDate))
-            label.setCaption(kEmptyRubric);
-        else
-            label.setCells(code);
+        sheetfill::fillRubric(page.label(QLatin1String(kRubricLabels[i])), code);
     }
     page.setLines(u"QRMemo4"_s, {orBlank(card.fieldText(u"ed6111"_s))});
     page.setLines(u"QRMemo8"_s, {orBlank(card.fieldText(u"ed6210"_s))});

@@ -1,0 +1,171 @@
+// How fast "Друк..." of the dissertation card fills and prepares its sheets
+// for a full card whose abstract runs over four continuation pages, and what
+// printing that card to a PDF file costs as a whole process (time and peak
+// memory) against a bare Qt program that writes one A4 page with QPdfWriter.
+#include "okd/frmokd.h"
+#include "okd/okdprint.h"
+
+#include "app/consoledialogs.h"
+#include "app/dialogs.h"
+#include "reports/compositereport.h"
+#include "reports/sheetset.h"
+
+#include "../tests/okd/support/okdfiles.cpp"
+#include "../tests/support/cardfiles.cpp"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "barepdf.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <vector>
+
+extern char **environ;
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The full card with an abstract of 16,000 characters: four continuation
+// pages.
+QStringList longCardLines()
+{
+    QStringList lines = okdFullCardLines();
+    for (QString &line : lines) {
+        if (line.startsWith(u"9118\\1\\"_s))
+            line = u"9118\\1\\"_s + u"абвгдеєжз "_s.repeated(1600).trimmed();
+    }
+    return lines;
+}
+
+struct ProcessCost
+{
+    double milliseconds = 0;
+    long peakKilobytes = 0;
+};
+
+// One run of a program: wall time and its peak resident memory.
+ProcessCost runOnce(const QString &program, const QStringList &arguments)
+{
+    std::vector<QByteArray> storage{program.toLocal8Bit()};
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &bytes : storage)
+        argv.push_back(bytes.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        qFatal("cannot start %s", argv[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        qFatal("%s failed", argv[0]);
+    return {double(timer.nsecsElapsed()) / 1e6, usage.ru_maxrss};
+}
+
+// Medians of `runs` runs.
+ProcessCost medianCost(const QString &program, const QStringList &arguments, int runs)
+{
+    std::vector<double> times;
+    std::vector<long> peaks;
+    for (int run = 0; run < runs; ++run) {
+        const ProcessCost cost = runOnce(program, arguments);
+        times.push_back(cost.milliseconds);
+        peaks.push_back(cost.peakKilobytes);
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(peaks.begin(), peaks.end());
+    return {times[times.size() / 2], peaks[peaks.size() / 2]};
+}
+
+} // namespace
+
+class OkdPrintBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QFile card(m_folder.filePath(u"long.txt"_s));
+        QVERIFY(card.open(QIODevice::WriteOnly));
+        card.write(cardBytes(longCardLines()));
+    }
+
+    void fillAndPrepareFourContinuations()
+    {
+        ConsoleDialogs console(stderr);
+        Dialogs *previous = setDialogs(&console);
+        SheetSet sheets;
+        TpfrmOkd window;
+        QVERIFY(window.readCard(m_folder.filePath(u"long.txt"_s)));
+        CompositeReport report;
+        int contSheets = 0;
+        report.setOnAddReports([&](CompositeReport &r) { addOkdReports(r, sheets, contSheets); });
+        int pages = 0;
+        QBENCHMARK
+        {
+            contSheets = fillOkdSheets(window.fields(), window.values(), sheets).contSheets;
+            pages = report.prepare()->pageCount();
+        }
+        setDialogs(previous);
+        QCOMPARE(pages, 6);
+    }
+
+    void pdfProcessAgainstBareQt()
+    {
+        const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
+        if (!QFile::exists(ovrida))
+            QSKIP("the program is not built next to the benchmarks");
+        const ProcessCost print = medianCost(
+            ovrida, {u"pdf"_s, m_folder.filePath(u"long.txt"_s), m_folder.filePath(u"c.pdf"_s)}, 9);
+        const ProcessCost bare = medianCost(QCoreApplication::applicationFilePath(),
+                                            {u"--bare-pdf"_s, m_folder.filePath(u"b.pdf"_s)}, 9);
+        qInfo("ovrida pdf of the full card with four continuation pages (6 pages): %.1f ms, "
+              "peak %ld KiB; bare Qt program writing one A4 page: %.1f ms, peak %ld KiB; "
+              "time ratio %.2f, memory ratio %.2f",
+              print.milliseconds, print.peakKilobytes, bare.milliseconds, bare.peakKilobytes,
+              print.milliseconds / bare.milliseconds,
+              double(print.peakKilobytes) / double(bare.peakKilobytes));
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The card as a file, for looking at its PDF or timing it alone.
+    if (argc == 3 && qstrcmp(argv[1], "--write-card") == 0) {
+        QFile card(QString::fromLocal8Bit(argv[2]));
+        return card.open(QIODevice::WriteOnly) && card.write(cardBytes(longCardLines())) > 0 ? 0
+                                                                                             : 1;
+    }
+    if (const std::optional<int> bare =
+            runAsBarePdfWriter(argc, argv, u"Облікова картка дисертації"_s))
+        return *bare;
+    QApplication app(argc, argv);
+    OkdPrintBench bench;
+    return QTest::qExec(&bench, argc, argv);
+}
+
+#include "okdprint_bench.moc"
