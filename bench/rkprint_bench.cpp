@@ -16,8 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,22 +25,6 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The bare program of the comparison: one A4 page of text.
-int writeBarePdf(const QString &pdf)
-{
-    QPdfWriter writer(pdf);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter(&writer);
-    painter.setFont(QFont(u"Arial"_s, 12));
-    painter.drawText(QRect(0, 0, writer.width(), writer.height()), Qt::TextWordWrap,
-                     u"Реєстраційна картка НДР і ДКР"_s);
-    return painter.end() ? 0 : 1;
-}
-
-} // namespace
 
 class RkPrintBench : public QObject
 {
@@ -143,10 +125,8 @@ int main(int argc, char *argv[])
         return card.open(QIODevice::WriteOnly) && card.write(cardBytes(fullCardLines())) > 0 ? 0
                                                                                              : 1;
     }
-    if (argc == 3 && qstrcmp(argv[1], "--bare-pdf") == 0) {
-        QApplication app(argc, argv);
-        return writeBarePdf(QString::fromLocal8Bit(argv[2]));
-    }
+    if (const std::optional<int> bare = runAsBarePdfWriter(argc, argv))
+        return *bare;
     QApplication app(argc, argv);
     RkPrintBench bench;
     return QTest::qExec(&bench, argc, argv);
