@@ -1,15 +1,19 @@
 #include "ok/frmok.h"
 #include "ok/okprint.h"
 #include "ok/support/okfiles.h"
+#include "ok/support/okwindow.h"
 
 #include "support/programrun.h"
 
 #include "app/scripteddialogs.h"
 #include "reports/compositereport.h"
+#include "reports/reportpreview.h"
 #include "reports/reportsheet.h"
 #include "reports/sheetset.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,6 +265,27 @@ private slots:
             QVERIFY(!page.shape(QLatin1String(shape)).isEnabled());
         for (const char *shape : {"QRShape35", "QRShape36"})
             QVERIFY(page.shape(QLatin1String(shape)).isEnabled());
+    }
+
+    // "Друк" of the window: the notices, then the preview of the same pages,
+    // offering the card's own name for the PDF.
+    void printFromTheWindow()
+    {
+        OkWindow ok;
+        ok.open(cardBytes(cardWith(newOkCardLines(), {coexecutor(1), coexecutor(3)})));
+        ok.forgetMessages();
+        ok.window()->N8Click();
+        QCOMPARE(ok.messages(), QStringList{kCoexecutorsMessage});
+        QPointer<ReportPreview> preview;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *shown = qobject_cast<ReportPreview *>(window))
+                preview = shown;
+        }
+        QVERIFY(preview);
+        QCOMPARE(preview->report().pageCount(), 3);
+        QCOMPARE(preview->report().page(2).sheetName, u"QROK3"_s);
+        QCOMPARE(preview->pdfName(), ok.path(u"card.pdf"_s));
+        delete preview;
     }
 
     // "ovrida pdf": the kind by --kind or by the 5013 line, the notices on
