@@ -19,17 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "barepdf.h"
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include "processtiming.h"
 
 #include <algorithm>
 #include <vector>
-
-extern char **environ;
 
 using namespace Qt::StringLiterals;
 
@@ -45,54 +38,6 @@ QStringList longCardLines()
             line = u"9118\\1\\"_s + u"абвгдеєжз "_s.repeated(1600).trimmed();
     }
     return lines;
-}
-
-struct ProcessCost
-{
-    double milliseconds = 0;
-    long peakKilobytes = 0;
-};
-
-// One run of a program: wall time and its peak resident memory.
-ProcessCost runOnce(const QString &program, const QStringList &arguments)
-{
-    std::vector<QByteArray> storage{program.toLocal8Bit()};
-    for (const QString &argument : arguments)
-        storage.push_back(argument.toLocal8Bit());
-    std::vector<char *> argv;
-    for (QByteArray &bytes : storage)
-        argv.push_back(bytes.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        qFatal("cannot start %s", argv[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("%s failed", argv[0]);
-    return {double(timer.nsecsElapsed()) / 1e6, usage.ru_maxrss};
-}
-
-// Medians of `runs` runs.
-ProcessCost medianCost(const QString &program, const QStringList &arguments, int runs)
-{
-    std::vector<double> times;
-    std::vector<long> peaks;
-    for (int run = 0; run < runs; ++run) {
-        const ProcessCost cost = runOnce(program, arguments);
-        times.push_back(cost.milliseconds);
-        peaks.push_back(cost.peakKilobytes);
-    }
-    std::sort(times.begin(), times.end());
-    std::sort(peaks.begin(), peaks.end());
-    return {times[times.size() / 2], peaks[peaks.size() / 2]};
 }
 
 } // namespace
@@ -135,16 +80,15 @@ private slots:
         const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
         if (!QFile::exists(ovrida))
             QSKIP("the program is not built next to the benchmarks");
-        const ProcessCost print = medianCost(
+        const ProcessCost print = measureRuns(
             ovrida, {u"pdf"_s, m_folder.filePath(u"long.txt"_s), m_folder.filePath(u"c.pdf"_s)}, 9);
-        const ProcessCost bare = medianCost(QCoreApplication::applicationFilePath(),
-                                            {u"--bare-pdf"_s, m_folder.filePath(u"b.pdf"_s)}, 9);
+        const ProcessCost bare = measureRuns(QCoreApplication::applicationFilePath(),
+                                             {u"--bare-pdf"_s, m_folder.filePath(u"b.pdf"_s)}, 9);
         qInfo("ovrida pdf of the full card with four continuation pages (6 pages): %.1f ms, "
-              "peak %ld KiB; bare Qt program writing one A4 page: %.1f ms, peak %ld KiB; "
+              "peak %lld KiB; bare Qt program writing one A4 page: %.1f ms, peak %lld KiB; "
               "time ratio %.2f, memory ratio %.2f",
-              print.milliseconds, print.peakKilobytes, bare.milliseconds, bare.peakKilobytes,
-              print.milliseconds / bare.milliseconds,
-              double(print.peakKilobytes) / double(bare.peakKilobytes));
+              print.medianMs, print.peakKiB, bare.medianMs, bare.peakKiB,
+              print.medianMs / bare.medianMs, double(print.peakKiB) / double(bare.peakKiB));
     }
 
 private:
@@ -160,8 +104,7 @@ int main(int argc, char *argv[])
         return card.open(QIODevice::WriteOnly) && card.write(cardBytes(longCardLines())) > 0 ? 0
                                                                                              : 1;
     }
-    if (const std::optional<int> bare =
-            runAsBarePdfWriter(argc, argv, u"Облікова картка дисертації"_s))
+    if (const std::optional<int> bare = runAsBarePdfWriter(argc, argv))
         return *bare;
     QApplication app(argc, argv);
     OkdPrintBench bench;

@@ -4,9 +4,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <optional>
@@ -58,4 +61,57 @@ inline void compareConvertWithBareQt(const QString &ovrida, const QStringList &a
                   {QStringLiteral("--bare-write"), folder + QStringLiteral("/bare.txt")}, 15);
     qInfo("ovrida convert of %s: %.1f ms; bare Qt program writing one file: %.1f ms; ratio %.2f",
           what, convert, bare, convert / bare);
+}
+
+// The yardstick of the printing benchmarks: a bare Qt program that writes one
+// A4 page of text with QPdfWriter. A benchmark program runs as that program
+// when called with "--bare-pdf FILE"; the result is its exit code.
+inline std::optional<int> runAsBarePdfWriter(int argc, char *argv[])
+{
+    if (argc != 3 || qstrcmp(argv[1], "--bare-pdf") != 0)
+        return std::nullopt;
+    QApplication app(argc, argv);
+    QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter(&writer);
+    painter.setFont(QFont(QStringLiteral("Arial"), 12));
+    painter.drawText(QRect(0, 0, writer.width(), writer.height()), Qt::TextWordWrap,
+                     QStringLiteral("Картка НДР і ДКР"));
+    return painter.end() ? 0 : 1;
+}
+
+// The median wall time (ms) and the largest resident size (KiB) of `runs`
+// runs of a program; the size is measured by /usr/bin/time, which the
+// program runs under.
+struct ProcessCost
+{
+    double medianMs = 0;
+    qint64 peakKiB = 0;
+};
+
+inline ProcessCost measureRuns(const QString &program, const QStringList &arguments, int runs)
+{
+    QList<qint64> times;
+    ProcessCost cost;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryFile report;
+        if (!report.open())
+            qFatal("no room for the size report");
+        QProcess process;
+        process.setStandardErrorFile(QProcess::nullDevice());
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QStringLiteral("/usr/bin/time"),
+                      QStringList{QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"),
+                                  report.fileName(), program} +
+                          arguments);
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            qFatal("%s %s failed", qPrintable(program), qPrintable(arguments.join(u' ')));
+        times.append(timer.nsecsElapsed());
+        cost.peakKiB =
+            std::max(cost.peakKiB, QString::fromUtf8(report.readAll()).trimmed().toLongLong());
+    }
+    std::sort(times.begin(), times.end());
+    cost.medianMs = double(times.at(times.size() / 2)) / 1e6;
+    return cost;
 }

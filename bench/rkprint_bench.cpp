@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "barepdf.h"
 #include "processtiming.h"
 
 #include <cstdio>
@@ -126,8 +125,7 @@ int main(int argc, char *argv[])
         return card.open(QIODevice::WriteOnly) && card.write(cardBytes(fullCardLines())) > 0 ? 0
                                                                                              : 1;
     }
-    if (const std::optional<int> bare =
-            runAsBarePdfWriter(argc, argv, u"Реєстраційна картка НДР і ДКР"_s))
+    if (const std::optional<int> bare = runAsBarePdfWriter(argc, argv))
         return *bare;
     QApplication app(argc, argv);
     RkPrintBench bench;

@@ -58,6 +58,11 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
 TfrmTemplate::~TfrmTemplate()
 {
     m_guard->setEnabled(false);
+    // The card's own parts are gone by now: a focused control that loses
+    // the focus while the window is taken down (a combo box then reports
+    // its text) must not reach their handlers.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->blockSignals(true);
 }
 
 void TfrmTemplate::buildPanel(int height)

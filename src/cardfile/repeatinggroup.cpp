@@ -57,6 +57,14 @@ QList<int> RepeatingGroup::numbers() const
     return stored;
 }
 
+QStringList RepeatingGroup::storedEntries() const
+{
+    QStringList stored;
+    for (const int number : numbers())
+        stored.append(entry(number));
+    return stored;
+}
+
 int RepeatingGroup::count() const
 {
     return int(std::count_if(m_display.cbegin() + 1, m_display.cend(),

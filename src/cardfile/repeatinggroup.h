@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The entries of a repeating group (customers, co-executors, stages, position
 // lists), numbered from 1 up to the group's room. An entry is a "\"-separated
@@ -40,6 +41,9 @@ public:
     // The numbers of all stored entries in ascending order, those after an
     // empty position included.
     QList<int> numbers() const;
+    // The stored entries in number order, compacted: those after an empty
+    // position follow without a gap, as the card file keeps them.
+    QStringList storedEntries() const;
     int count() const;
     // The highest stored number, 0 when the group is empty.
     int lastNumber() const;

@@ -1,6 +1,7 @@
 #include "ok/frmok.h"
 
 #include "ok/okcatalogue.h"
+#include "ok/okprint.h"
 
 #include "app/cataloguerules.h"
 #include "app/dialogs.h"
@@ -28,7 +29,9 @@ const QStringList kClickMarksChanged = {u"cb5013"_s, u"cb5256"_s, u"cb5562"_s, u
 
 TfrmOK::TfrmOK(QWidget *parent)
     : TfrmTemplate(CardKind::OK, u"Облікова картка НДР І ДКР (ОК)"_s, QSize(626, 406), 37, parent),
-      m_windowControls(controls(), *this), m_logic(m_windowControls)
+      m_windowControls(controls(), *this), m_logic(m_windowControls),
+      m_printing(
+          this, [this](SheetSet &sheets) { return fillOkSheets(m_logic, sheets); }, addOkReports)
 {
     for (const PageSpec &page : okPages())
         addPage(page);
@@ -66,9 +69,4 @@ void TfrmOK::showAfterReading()
 {
     PageControl->setCurrentIndex(0);
     m_logic.showAfterReading();
-}
-
-void TfrmOK::printCard()
-{
-    dialogs().inform(u"Друк облікової картки в цій збірці програми ще недоступний."_s);
 }

@@ -2,6 +2,7 @@
 
 #include "ok/okeditorlogic.h"
 
+#include "app/cardprinting.h"
 #include "app/frmtemplate.h"
 #include "app/windowcontrols.h"
 
@@ -36,6 +37,14 @@ public:
         return m_logic.checkFields();
     }
 
+    // "Друк" (N8Click): fills the sheets, shows the notices and opens the
+    // preview of the pages (frmokprint.cpp).
+    void N8Click();
+    // The same filling and pages written to a PDF file.
+    bool printToPdf(const QString &path) override;
+    // The editor's composite report, made on first use.
+    CompositeReport &QRCompositeReport1();
+
     const OkEditorLogic &logic() const { return m_logic; }
 
 protected:
@@ -49,4 +58,5 @@ private:
     WindowControls m_windowControls;
     OkEditorLogic m_logic;
     QString saveName; // offered by "Записати як..."; "OK" until the first save
+    CardPrinting m_printing;
 };

@@ -66,11 +66,19 @@ void PositionList::leave(CardControls &controls)
 QString PositionList::fileValue() const
 {
     QString value;
-    for (const QString &stored : m_entries) {
-        if (!stored.isEmpty())
-            value += stored + QLatin1Char(';');
-    }
+    for (const QString &stored : storedEntries())
+        value += stored + QLatin1Char(';');
     return value;
+}
+
+QStringList PositionList::storedEntries() const
+{
+    QStringList stored;
+    for (const QString &entry : m_entries) {
+        if (!entry.isEmpty())
+            stored.append(entry);
+    }
+    return stored;
 }
 
 void PositionList::read(const QString &value)

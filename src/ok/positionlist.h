@@ -50,6 +50,8 @@ public:
     // The line's value: every stored entry in position order, each followed
     // by ";" (entries behind an empty position are not lost).
     QString fileValue() const;
+    // The stored entries in position order, compacted as in the line.
+    QStringList storedEntries() const;
     // Takes the parts of a line's value separated by ";" into positions 1,
     // 2, ... up to the first empty part.
     void read(const QString &value);

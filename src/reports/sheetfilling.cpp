@@ -10,11 +10,15 @@ namespace sheetfill {
 
 const QString kBlank = u" "_s;
 const QString kContinued = u"(див. продовження)"_s;
+const QString kContinuationHeading = u"\"Продовження\""_s;
 const QString kEmptyDate = u"  .  .  "_s;
+const QString kEmptyMonthYear = u"  .  "_s;
 
 namespace {
 // The caption of a rubric row whose code is empty.
 const QString kEmptyRubric = u"           .              .           "_s;
+constexpr int kEightDigitWidth = 177;
+constexpr int kTenDigitWidth = 221;
 } // namespace
 
 QString orBlank(const QString &text)
@@ -44,6 +48,23 @@ QStringList numberedLines(const std::array<QString, 3> &texts, bool blankLines)
     return lines;
 }
 
+QString numberAndDate(const QString &number, const QString &date, const QString &separator)
+{
+    return isUnfilled(date, kEmptyDate) ? number : number + separator + date;
+}
+
+void copyCaptions(ReportSheet &sheet, std::span<const ControlCopy> copies, const TextOf &textOf)
+{
+    for (const ControlCopy &copy : copies)
+        sheet.setCaption(QLatin1String(copy.item), textOf(QLatin1String(copy.control)));
+}
+
+void copyMemoLines(ReportSheet &sheet, std::span<const ControlCopy> copies, const TextOf &textOf)
+{
+    for (const ControlCopy &copy : copies)
+        sheet.setLines(QLatin1String(copy.item), linesOf(textOf(QLatin1String(copy.control))));
+}
+
 void fillCellRow(SheetMemo &memo, const QString &value, bool empty, int width, int emptyWidth)
 {
     if (empty) {
@@ -55,12 +76,67 @@ void fillCellRow(SheetMemo &memo, const QString &value, bool empty, int width, i
     memo.setWidth(width);
 }
 
+void fillCodeRow(ReportSheet &sheet, const QString &memoName, const QStringList &shapeNames,
+                 const QString &code, CodeRowLook look)
+{
+    SheetMemo &memo = sheet.memo(memoName);
+    memo.setAutoSize(false);
+    bool tenCells = false;
+    if (isUnfilled(code)) {
+        memo.setEmptyCells(look.emptyWidth);
+        tenCells = look.emptyShowsTenCells;
+    } else if (code.size() == 8 || code.size() == 10) {
+        tenCells = code.size() == 10;
+        memo.setCells(code);
+        memo.setWidth(tenCells ? kTenDigitWidth : kEightDigitWidth);
+    } else {
+        // Not a code of the form: printed as it stands.
+        memo.setLines({code});
+        memo.setWidth(kTenDigitWidth);
+    }
+    for (const QString &shape : shapeNames)
+        sheet.setShapeEnabled(shape, tenCells);
+}
+
 void fillRubric(SheetLabel &label, const QString &code)
 {
     if (isUnfilled(code, kEmptyDate))
         label.setCaption(kEmptyRubric);
     else
         label.setCells(code);
+}
+
+void fillMail(ReportSheet &sheet, const QString &captionLabel, const QString &valueLabel,
+              const QString &mail)
+{
+    const bool hasMail = !mail.isEmpty();
+    sheet.setCaption(captionLabel, hasMail ? u"E-mail"_s : QString());
+    sheet.setCaption(valueLabel, mail);
+}
+
+void fillSignatures(ReportSheet &page, const Signatures &values)
+{
+    page.setLines(u"QRMemo4"_s, {orBlank(values.organisationHead)});
+    page.setLines(u"QRMemo8"_s, {orBlank(values.organisationHeadDegree)});
+    const std::array<QString, 3> &heads = values.workHeadNames;
+    page.setLines(u"QRMemo6"_s, {heads[0].isEmpty() ? kBlank
+                                                    : u"1. "_s + heads[0] + u", 2. "_s + heads[1] +
+                                                          u", 3. "_s + heads[2]});
+    page.setLines(u"QRMemo7"_s, {orBlank(values.workHeadDegree)});
+    page.setCaption(u"QRLabel24"_s, values.registrar);
+}
+
+bool markerShows(const ReportSheet &sheet, const char *markerLabel)
+{
+    const QString &caption = sheet.label(QLatin1String(markerLabel)).caption();
+    return !caption.isEmpty() && caption != kBlank;
+}
+
+void startContinuation(ReportSheet &dop, const QString &title, const QString &fieldHeading)
+{
+    dop.setCaption(u"QRLabel1"_s, kContinuationHeading);
+    dop.setLines(u"QRMemo3"_s, {u"9027 Назва роботи"_s, u"1. "_s + title});
+    dop.setCaption(u"QRLabel2"_s, fieldHeading);
 }
 
 void resetContinuation(ReportSheet &dop)
@@ -73,6 +149,8 @@ void resetContinuation(ReportSheet &dop)
 
 qsizetype cutLength(const QString &text, qsizetype room)
 {
+    if (room <= 0)
+        return 0;
     const qsizetype blank = text.lastIndexOf(QLatin1Char(' '), room - 1);
     return blank >= 0 ? blank + 1 : room;
 }

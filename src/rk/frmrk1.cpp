@@ -1,4 +1,5 @@
 #include "rk/frmrk1.h"
+#include "rk/rkprint.h"
 
 #include "rk/rkcatalogue.h"
 #include "rk/rkgroups.h"
@@ -32,7 +33,9 @@ const QStringList kClickMarksChanged = {u"lizz"_s, u"ed"_s, u"ed1"_s, u"ed2"_s};
 
 TfrmRK1::TfrmRK1(QWidget *parent)
     : TfrmTemplate(CardKind::RK, u"Реєстраційна карта"_s, QSize(632, 406), 38, parent),
-      m_windowControls(controls(), *this), m_logic(m_windowControls)
+      m_windowControls(controls(), *this), m_logic(m_windowControls),
+      m_printing(
+          this, [this](SheetSet &sheets) { return fillRkSheets(m_logic, sheets); }, addRkReports)
 {
     for (const PageSpec &page : rkPages())
         addPage(page);

@@ -2,6 +2,7 @@
 
 #include "rk/rkeditorlogic.h"
 
+#include "app/cardprinting.h"
 #include "app/frmtemplate.h"
 #include "app/windowcontrols.h"
 
@@ -57,9 +58,6 @@ private:
     QLabel *label(const QString &name) const;
     void connectRules();
     void windowActivated();
-    // Prepares a printing run: fills the sheets and shows the notices.
-    void fillSheets();
-    void QRCompositeReport1AddReports(CompositeReport &report);
 
     WindowControls m_windowControls;
     RkEditorLogic m_logic;
@@ -67,5 +65,5 @@ private:
     QString openedName; // full path of the file last opened
     QString execKindNo; // executor's kind number as last written
     bool m_leftForDialog = false;
-    CompositeReport *m_report = nullptr;
+    CardPrinting m_printing;
 };

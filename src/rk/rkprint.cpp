@@ -11,39 +11,27 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
+using namespace sheetfill;
 
 namespace {
 
 using Group = RkCardData::Group;
 using Languages = RkCardData::Languages;
 
-using sheetfill::isUnfilled;
-using sheetfill::kBlank;
-using sheetfill::kContinued;
-using sheetfill::linesOf;
-using sheetfill::orBlank;
-
 const QString kContinuedCustomers = u"(див.продовження)"_s;
-const QString kContinuationHeading = u"\"Продовження\""_s;
 
 const QString kCustomersMessage = u"Кількість замовників більша 1.Формується лист продовження!"_s;
 const QString kCoexecutorsMessage =
     u"Кількість співвиконавців більша 3.Формується лист продовження!"_s;
 const QString kStagesMessage = u"Кількість етапів більша 4.Формується лист продовження!"_s;
 
-// What masked fields read back while nothing is typed in them.
-using sheetfill::kEmptyDate;
-const QString kEmptyMonthYear = u"  .  "_s;
 const QString kEmptyRegistration = u"    U      "_s;
+
 // The stored entries of a group in number order, also those after a gap, as
 // the card file keeps them.
 QStringList storedEntries(const RkEditorLogic &card, Group group)
 {
-    const RepeatingGroup &entries = card.entries(group);
-    QStringList result;
-    for (const int number : entries.numbers())
-        result.append(entries.entry(number));
-    return result;
+    return card.entries(group).storedEntries();
 }
 
 QString pieceOf(const QString &entry, int n)
@@ -61,57 +49,26 @@ struct CellRowSpec
     int emptyWidth; // the frame over every cell when there is no value
 };
 
-// An organisation code of 8 digits (legal person) or 10 (individual): the
-// separator shape of the last two cells shows for 10 only. An empty code
-// gets the frame over eight cells.
-constexpr int kEightDigitWidth = 177;
-constexpr int kTenDigitWidth = 221;
-constexpr int kEmptyCodeWidth = 180;
+// An empty customer or executor code gets the frame over eight cells.
+constexpr CodeRowLook kCodeRow{180, false};
 
 void fillCodeRow(ReportSheet &sheet, const char *memoName, const char *shapeName,
                  const QString &code)
 {
-    SheetMemo &memo = sheet.memo(QLatin1String(memoName));
-    SheetShape &shape = sheet.shape(QLatin1String(shapeName));
-    memo.setAutoSize(false);
-    if (isUnfilled(code)) {
-        memo.setEmptyCells(kEmptyCodeWidth);
-        shape.setEnabled(false);
-    } else if (code.size() == 8 || code.size() == 10) {
-        const bool tenDigits = code.size() == 10;
-        memo.setCells(code);
-        memo.setWidth(tenDigits ? kTenDigitWidth : kEightDigitWidth);
-        shape.setEnabled(tenDigits);
-    } else {
-        // Not a code of the form: printed as it stands.
-        memo.setLines({code});
-        memo.setWidth(kTenDigitWidth);
-        shape.setEnabled(false);
-    }
+    sheetfill::fillCodeRow(sheet, QLatin1String(memoName), {QLatin1String(shapeName)}, code,
+                           kCodeRow);
 }
 
 // Page 1 ---------------------------------------------------------------------
 
-struct LabelCopy
-{
-    const char *label;
-    const char *control;
-};
-
-const LabelCopy kPage1Labels[] = {
+const ControlCopy kPage1Labels[] = {
     {"QRLabel2", "ed5256"},  {"QRLabel28", "ed7146"}, {"QRLabel35", "ed7191"},
     {"QRLabel51", "ed7199"}, {"QRLabel27", "ed7200"}, {"QRLabel40", "ed7020"},
     {"QRLabel54", "ed7022"}, {"QRLabel37", "ed7209"}, {"QRLabel43", "ed5274"},
     {"QRLabel30", "ed2934"}, {"QRLabel9", "ed2394"},
 };
 
-struct MemoCopy
-{
-    const char *memo;
-    const char *control;
-};
-
-const MemoCopy kPage1Memos[] = {
+const ControlCopy kPage1Memos[] = {
     {"QRMemo24", "ed7021"},
     {"QRMemo20", "ed2358"},
     {"QRMemo19", "mm2655"},
@@ -130,30 +87,25 @@ const CellRowSpec kPage1Cells[] = {
 
 QStringList numberedLanguages(const RkEditorLogic &card, Languages which, bool blankLines)
 {
-    return sheetfill::numberedLines(
+    return numberedLines(
         {card.languageText(which, 0), card.languageText(which, 1), card.languageText(which, 2)},
         blankLines);
 }
 
 void fillPage1Head(const RkEditorLogic &card, ReportSheet &page)
 {
-    for (const LabelCopy &copy : kPage1Labels)
-        page.setCaption(QLatin1String(copy.label), card.fieldText(QLatin1String(copy.control)));
-    for (const MemoCopy &copy : kPage1Memos)
-        page.setLines(QLatin1String(copy.memo),
-                      linesOf(card.fieldText(QLatin1String(copy.control))));
+    const TextOf textOf = [&card](const QString &control) { return card.fieldText(control); };
+    copyCaptions(page, kPage1Labels, textOf);
+    copyMemoLines(page, kPage1Memos, textOf);
     for (const CellRowSpec &row : kPage1Cells) {
         const QString value = card.fieldText(QLatin1String(row.control));
-        sheetfill::fillCellRow(page.memo(QLatin1String(row.memo)), value,
-                               isUnfilled(value, row.emptyPattern ? *row.emptyPattern : QString()),
-                               row.width, row.emptyWidth);
+        fillCellRow(page.memo(QLatin1String(row.memo)), value,
+                    isUnfilled(value, row.emptyPattern ? *row.emptyPattern : QString()), row.width,
+                    row.emptyWidth);
     }
 
-    QString letter = card.fieldText(u"ed5418N"_s);
-    const QString date = card.fieldText(u"ed5418D"_s);
-    if (!isUnfilled(date, kEmptyDate))
-        letter += u"; "_s + date;
-    page.setCaption(u"QRLabel3"_s, letter);
+    page.setCaption(u"QRLabel3"_s, numberAndDate(card.fieldText(u"ed5418N"_s),
+                                                 card.fieldText(u"ed5418D"_s), u"; "_s));
 
     page.setLines(u"QRMemo26"_s, numberedLanguages(card, Languages::Title, true));
 }
@@ -162,10 +114,7 @@ void fillExecutor(const RkEditorLogic &card, ReportSheet &page)
 {
     fillCodeRow(page, "QRMemo11", "QRShape74", card.fieldText(u"ed2457"_s));
     page.setLines(u"QRMemo18"_s, numberedLanguages(card, Languages::ExecutorName, false));
-    const QString mail = card.fieldText(u"Edit2"_s);
-    const bool hasMail = !mail.isEmpty();
-    page.setCaption(u"QRLabel48"_s, hasMail ? u"E-mail"_s : QString());
-    page.setCaption(u"QRLabel49"_s, hasMail ? mail : QString());
+    fillMail(page, u"QRLabel48"_s, u"QRLabel49"_s, card.fieldText(u"Edit2"_s));
 }
 
 struct CustomerSlot
@@ -366,19 +315,16 @@ void fillSignatures(const RkEditorLogic &card, ReportSheet &page)
 {
     page.setLines(u"QRMemo28"_s, linesOf(card.fieldText(u"ed5634"_s)));
     for (size_t i = 0; i < kRubricLabels.size(); ++i) {
-        const QString code = card.fieldText(u"ed5616"_s + QString::number(i + 1));
-        sheetfill::fillRubric(page.label(QLatin1String(kRubricLabels[i])), code);
+        fillRubric(page.label(QLatin1String(kRubricLabels[i])),
+                   card.fieldText(u"ed5616"_s + QString::number(i + 1)));
     }
-    page.setLines(u"QRMemo4"_s, {orBlank(card.fieldText(u"ed6111"_s))});
-    page.setLines(u"QRMemo8"_s, {orBlank(card.fieldText(u"ed6210"_s))});
-    const QString head = card.languageText(Languages::HeadName, 0);
-    page.setLines(u"QRMemo6"_s,
-                  {head.isEmpty()
-                       ? kBlank
-                       : u"1. "_s + head + u", 2. "_s + card.languageText(Languages::HeadName, 1) +
-                             u", 3. "_s + card.languageText(Languages::HeadName, 2)});
-    page.setLines(u"QRMemo7"_s, {orBlank(card.fieldText(u"ed6228"_s))});
-    page.setCaption(u"QRLabel24"_s, card.fieldText(u"ed6140"_s));
+    sheetfill::fillSignatures(page, {card.fieldText(u"ed6111"_s),
+                                     card.fieldText(u"ed6210"_s),
+                                     {card.languageText(Languages::HeadName, 0),
+                                      card.languageText(Languages::HeadName, 1),
+                                      card.languageText(Languages::HeadName, 2)},
+                                     card.fieldText(u"ed6228"_s),
+                                     card.fieldText(u"ed6140"_s)});
 }
 
 void fillPage2(const RkEditorLogic &card, SheetSet &sheets, QStringList &messages)
@@ -417,7 +363,7 @@ QStringList fillRkSheets(const RkEditorLogic &card, SheetSet &sheets)
 void addRkReports(CompositeReport &report, const SheetSet &sheets)
 {
     const auto continued = [](const ReportSheet &sheet, const char *marker) {
-        return sheet.label(QLatin1String(marker)).caption() != kBlank;
+        return markerShows(sheet, marker);
     };
     report.add(sheets.QRRk1());
     report.add(sheets.QRRk2());

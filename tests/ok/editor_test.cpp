@@ -1,4 +1,5 @@
 #include "ok/frmok.h"
+#include "ok/support/okfiles.h"
 #include "ok/support/okwindow.h"
 
 #include "app/editorregistry.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -42,6 +44,19 @@ private:
     }
 
 private slots:
+    // A shown window whose focused combo box holds a card's text is taken
+    // down without its handlers running on its destroyed parts.
+    void deletingAFilledWindow()
+    {
+        auto ok = std::make_unique<OkWindow>();
+        QFile file(ok->path(u"card.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cardBytes(fullOkCardLines()));
+        file.close();
+        QVERIFY(ok->window()->readCard(file.fileName()));
+        ok.reset();
+    }
+
     void freshWindowAndTheGate()
     {
         OkWindow ok;

@@ -4,6 +4,8 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
+#include "support/programrun.h"
+
 #include "app/consoledialogs.h"
 #include "reports/compositereport.h"
 #include "reports/reportpreview.h"
@@ -73,16 +75,6 @@ QString memoText(const ReportSheet &sheet, const char *memo)
 QString caption(const ReportSheet &sheet, const char *label)
 {
     return sheet.label(QLatin1String(label)).caption();
-}
-
-int pdfPageCount(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray bytes = file.readAll();
-    return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-               bytes.count("/Type /Page>") + bytes.count("/Type /Page "));
 }
 
 // Dialogs that also note whether a preview window was already open when a
@@ -392,7 +384,7 @@ private slots:
         dialogs.clear();
         const QString pdf = rk.path(u"card.pdf"_s);
         QVERIFY(rk.window()->printToPdf(pdf));
-        QCOMPARE(pdfPageCount(pdf), 5);
+        QCOMPARE(ProgramRun::pdfPageCount(pdf), 5);
         QCOMPARE(dialogs.texts().size(), 3);
         dialogs.clear();
         const QString nowhere = rk.path(u"missing/card.pdf"_s);
@@ -455,7 +447,7 @@ private slots:
             std::fclose(errors);
 
             QVERIFY(printed);
-            QCOMPARE(pdfPageCount(pdf), c.pages);
+            QCOMPARE(ProgramRun::pdfPageCount(pdf), c.pages);
             QStringList notices = QString::fromUtf8(written).split(u'\n', Qt::SkipEmptyParts);
             QCOMPARE(notices, c.notices);
         }

@@ -48,6 +48,16 @@ ProgramRun::Result ProgramRun::run(const QStringList &arguments, const QString &
             QString::fromUtf8(process.readAllStandardOutput())};
 }
 
+int ProgramRun::pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+               bytes.count("/Type /Page>") + bytes.count("/Type /Page "));
+}
+
 QByteArray ProgramRun::contents(const QString &path)
 {
     QFile file(path);

@@ -31,6 +31,9 @@ public:
     Result run(const QStringList &arguments, const QString &shellSetUp = {}) const;
 
     static QByteArray contents(const QString &path);
+    // The number of pages of a PDF file written by the program; -1 when it
+    // cannot be read.
+    static int pdfPageCount(const QString &path);
 
 private:
     QTemporaryDir m_folder;

@@ -1,0 +1,41 @@
+#include "app/cardprinting.h"
+
+#include "app/dialogs.h"
+#include "reports/compositereport.h"
+#include "reports/reportpreview.h"
+#include "reports/sheetset.h"
+
+CardPrinting::CardPrinting(QWidget *editor, Fill fill, AddReports addReports)
+    : m_editor(editor), m_fill(std::move(fill)), m_addReports(std::move(addReports))
+{}
+
+CompositeReport &CardPrinting::report()
+{
+    if (!m_report) {
+        m_report = new CompositeReport(m_editor);
+        m_report->setOnAddReports(
+            [this](CompositeReport &report) { m_addReports(report, SheetSet::shared()); });
+    }
+    return *m_report;
+}
+
+void CardPrinting::fillSheets()
+{
+    for (const QString &notice : m_fill(SheetSet::shared()))
+        dialogs().inform(notice);
+}
+
+void CardPrinting::preview(const QString &pdfName)
+{
+    fillSheets();
+    report().preview(m_editor, pdfName);
+}
+
+bool CardPrinting::printToPdf(const QString &path)
+{
+    fillSheets();
+    const ExportResult written = report().exportPdf(path);
+    if (!written)
+        dialogs().inform(written.error);
+    return bool(written);
+}
