@@ -68,6 +68,7 @@ fuzz-deps:
 fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; \
 	  kind=$${f##*/fuzz_}; corpus=$(FUZZ_BUILD)/corpus/$$kind; \
 	  mkdir -p $$corpus && cp -n tests/data/corpus/$$kind/* $$corpus/; \
 	  echo "== $$f"; \
