@@ -166,7 +166,7 @@ QString OkCardReader::positionList(const QString &code, const Pieces &line)
 {
     PositionList &list = m_card.list(kListCodes.value(code));
     list.read(line.at(2));
-    m_controls.setText(list.spec().valueField, list.entry(1));
+    m_controls.setText(list.layout().valueField, list.entry(1));
     return {};
 }
 

@@ -68,7 +68,7 @@ void OkEditorLogic::leave(const QString &control)
         }
     }
     for (PositionList &list : m_lists) {
-        if (list.spec().valueField == control) {
+        if (list.layout().valueField == control) {
             list.leave(m_controls);
             return;
         }
@@ -94,7 +94,7 @@ void OkEditorLogic::enter(const QString &control)
 void OkEditorLogic::spinChanged(const QString &spinBox)
 {
     for (const PositionList &list : m_lists) {
-        if (list.spec().spinBox == spinBox)
+        if (list.layout().spinBox == spinBox)
             list.positionChosen(m_controls);
     }
 }

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-PositionList::PositionList(PositionListSpec spec) : m_spec(std::move(spec)) {}
+PositionList::PositionList(PositionListLayout layout) : m_layout(std::move(layout)) {}
 
 QString PositionList::entry(int position) const
 {
@@ -24,43 +24,43 @@ void PositionList::setEntry(int position, const QString &value)
 
 int PositionList::chosenPosition(const CardControls &controls) const
 {
-    return controls.text(m_spec.spinBox).toInt();
+    return controls.text(m_layout.spinBox).toInt();
 }
 
 void PositionList::positionChosen(CardControls &controls) const
 {
     showChosen(controls);
-    controls.focus(m_spec.valueField);
+    controls.focus(m_layout.valueField);
 }
 
 void PositionList::showChosen(CardControls &controls) const
 {
-    controls.setText(m_spec.valueField, entry(chosenPosition(controls)));
+    controls.setText(m_layout.valueField, entry(chosenPosition(controls)));
 }
 
 void PositionList::leave(CardControls &controls)
 {
-    const QString text = controls.text(m_spec.valueField);
+    const QString text = controls.text(m_layout.valueField);
     const int position = chosenPosition(controls);
-    if (m_spec.accepted.isEmpty()) {
+    if (m_layout.accepted.isEmpty()) {
         // A state accounting number: complete, or empty (which empties the
         // position).
-        if (!partyrules::report(controls, fieldchecks::checkNumberComplete(text, m_spec.code),
-                                m_spec.valueField))
-            setEntry(position, text == m_spec.blank ? QString() : text);
+        if (!partyrules::report(controls, fieldchecks::checkNumberComplete(text, m_layout.code),
+                                m_layout.valueField))
+            setEntry(position, text == m_layout.blank ? QString() : text);
         return;
     }
-    if (text == m_spec.blank)
+    if (text == m_layout.blank)
         return;
-    if (m_spec.accepted.contains(text)) {
+    if (m_layout.accepted.contains(text)) {
         setEntry(position, text);
         return;
     }
-    dialogs().inform(m_spec.refusal);
-    if (m_spec.refusalEmpties)
-        controls.setText(m_spec.valueField, QString());
+    dialogs().inform(m_layout.refusal);
+    if (m_layout.refusalEmpties)
+        controls.setText(m_layout.valueField, QString());
     else
-        controls.focus(m_spec.valueField);
+        controls.focus(m_layout.valueField);
 }
 
 QString PositionList::fileValue() const

@@ -8,7 +8,7 @@
 class CardControls;
 
 // Where a position list lives on the window and what its value field takes.
-struct PositionListSpec
+struct PositionListLayout
 {
     QString code;       // file code of the list's line ("7200")
     QString spinBox;    // chooses the position
@@ -30,9 +30,9 @@ class PositionList
 public:
     static constexpr int kPositions = 10;
 
-    explicit PositionList(PositionListSpec spec);
+    explicit PositionList(PositionListLayout layout);
 
-    const PositionListSpec &spec() const { return m_spec; }
+    const PositionListLayout &layout() const { return m_layout; }
     // Positions count from 1; outside 1..10 an entry is empty and storing
     // changes nothing.
     QString entry(int position) const;
@@ -59,6 +59,6 @@ public:
 private:
     int chosenPosition(const CardControls &controls) const;
 
-    PositionListSpec m_spec;
+    PositionListLayout m_layout;
     std::array<QString, kPositions> m_entries;
 };
