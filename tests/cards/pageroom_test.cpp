@@ -26,6 +26,10 @@ private slots:
             {CardKind::RK,
              {u"ed2358"_s, u"mm2655"_s, u"gorv"_s, u"gorz"_s, u"mm2656"_s, u"gorc"_s, u"cpa"_s,
               u"ed6111"_s, u"ed6210"_s, u"ed6120"_s, u"ed6228"_s, u"ed6140"_s}},
+            {CardKind::OK,
+             {u"ed2358"_s, u"mm2655"_s, u"gorv"_s, u"gorz"_s, u"mm2153"_s, u"ed6111"_s, u"ed6120"_s,
+              u"ed6140"_s}},
+            {CardKind::OKD, {u"ed6147"_s, u"edNaz"_s, u"edMis"_s, u"edAdr"_s, u"ed6140"_s}},
         };
         QTest::addColumn<CardKind>("kind");
         QTest::addColumn<QStringList>("boxes");
