@@ -1,5 +1,6 @@
 #include "ok/okcatalogue.h"
 
+#include "cardfile/blankforms.h"
 #include "cardfile/personkind.h"
 
 #include <QStringList>
@@ -22,9 +23,9 @@ const QString kAtRegistry = u"Проставляється при реєстра
 const QString kHintDate = u"Дата проставляється у вигляді :  ДД.ММ.РР "_s;
 const QString kHintMonthYear = u"Дата проставляється у вигляді :  ММ.РР"_s;
 const QStringList kLanguages = {u"українська "_s, u"російська"_s, u"англійська"_s};
-const QString kEmptyDate = u"  .  .  "_s;
-const QString kEmptyMonthYear = u"  .  "_s;
-const QString kEmptyAccountingNumber = u"    U      "_s;
+const QString kEmptyDate{blankform::date};
+const QString kEmptyMonthYear{blankform::monthYear};
+const QString kEmptyAccountingNumber{blankform::fixedUNumber};
 
 const QString kHint7199 = hintLines({
     u"Номер пріоритетного напряму у переліку відповідно до Закону України "_s,

@@ -1,5 +1,6 @@
 #include "okd/okdcatalogue.h"
 
+#include "cardfile/blankforms.h"
 using namespace Qt::StringLiterals;
 
 // Catalogue rows name only the columns they use; the others keep their defaults.
@@ -20,7 +21,7 @@ QString hintLines(const QStringList &lines)
 const QString kNoHelp = u"Допомоги немає"_s;
 const QString kSetAtRegistry = u"Проставляється при реєстрації ОКД в ВЕРАКС"_s;
 const QString kHintDate = u"Дата проставляється у вигляді :  ДД.ММ.РР"_s;
-const QString kEmptyDate = u"  .  .  "_s;
+const QString kEmptyDate{blankform::date};
 const QString kEightBlanks = QString(8, u' ');
 const QString kFourBlanks = QString(4, u' ');
 const QString kDateMask = u"99.99.99;1;_"_s;

@@ -1,5 +1,6 @@
 #include "reports/sheetfilling.h"
 
+#include "cardfile/blankforms.h"
 #include "reports/reportsheet.h"
 
 #include <QRegularExpression>
@@ -11,8 +12,8 @@ namespace sheetfill {
 const QString kBlank = u" "_s;
 const QString kContinued = u"(див. продовження)"_s;
 const QString kContinuationHeading = u"\"Продовження\""_s;
-const QString kEmptyDate = u"  .  .  "_s;
-const QString kEmptyMonthYear = u"  .  "_s;
+const QString kEmptyDate{blankform::date};
+const QString kEmptyMonthYear{blankform::monthYear};
 
 namespace {
 // The caption of a rubric row whose code is empty.

@@ -1,5 +1,6 @@
 #include "rk/rkcatalogue.h"
 
+#include "cardfile/blankforms.h"
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -72,8 +73,8 @@ QString deletionHint(const QString &what)
            u"зміниться автоматично."_s;
 }
 
-const QString kEmptyDate = u"  .  .  "_s;
-const QString kEmptyMonthYear = u"  .  "_s;
+const QString kEmptyDate{blankform::date};
+const QString kEmptyMonthYear{blankform::monthYear};
 const QString kEightBlanks = QString(8, u' ');
 
 constexpr unsigned kChanged = Changed;
