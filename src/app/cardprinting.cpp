@@ -19,23 +19,42 @@ CompositeReport &CardPrinting::report()
     return *m_report;
 }
 
-void CardPrinting::fillSheets()
+namespace {
+
+void fillSheets(const CardPrinting::Fill &fill)
 {
-    for (const QString &notice : m_fill(SheetSet::shared()))
+    for (const QString &notice : fill(SheetSet::shared()))
         dialogs().inform(notice);
 }
 
+bool exportPdf(CompositeReport &report, const QString &path)
+{
+    const ExportResult written = report.exportPdf(path);
+    if (!written)
+        dialogs().inform(written.error);
+    return bool(written);
+}
+
+} // namespace
+
 void CardPrinting::preview(const QString &pdfName)
 {
-    fillSheets();
+    fillSheets(m_fill);
     report().preview(m_editor, pdfName);
 }
 
 bool CardPrinting::printToPdf(const QString &path)
 {
-    fillSheets();
-    const ExportResult written = report().exportPdf(path);
-    if (!written)
-        dialogs().inform(written.error);
-    return bool(written);
+    fillSheets(m_fill);
+    return exportPdf(report(), path);
+}
+
+bool printSheetsToPdf(const CardPrinting::Fill &fill, const CardPrinting::AddReports &addReports,
+                      const QString &path)
+{
+    fillSheets(fill);
+    CompositeReport report;
+    report.setOnAddReports(
+        [&addReports](CompositeReport &run) { addReports(run, SheetSet::shared()); });
+    return exportPdf(report, path);
 }

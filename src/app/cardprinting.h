@@ -32,10 +32,15 @@ public:
     bool printToPdf(const QString &path);
 
 private:
-    void fillSheets();
-
     QWidget *m_editor;
     Fill m_fill;
     AddReports m_addReports;
     CompositeReport *m_report = nullptr;
 };
+
+// "Друк" into the PDF file `path` without a window: fills the shared sheets,
+// shows the notices through the dialogs service, then prepares the sheets
+// `addReports` lists and writes their pages. False (with the reason shown)
+// when the file could not be written.
+bool printSheetsToPdf(const CardPrinting::Fill &fill, const CardPrinting::AddReports &addReports,
+                      const QString &path);

@@ -13,6 +13,12 @@ EditorFactory &factoryOf(CardKind kind)
 {
     return factories()[static_cast<std::size_t>(kind)];
 }
+
+DocumentFactory &documentFactoryOf(CardKind kind)
+{
+    static std::array<DocumentFactory, 3> installed;
+    return installed[static_cast<std::size_t>(kind)];
+}
 } // namespace
 
 void registerEditorFactory(CardKind kind, EditorFactory factory)
@@ -39,4 +45,15 @@ QWidget *createEditor(CardKind kind)
 CardEditor *cardEditorOf(QWidget *editor)
 {
     return dynamic_cast<CardEditor *>(editor);
+}
+
+void registerDocumentFactory(CardKind kind, DocumentFactory factory)
+{
+    documentFactoryOf(kind) = std::move(factory);
+}
+
+std::unique_ptr<CardDocument> createDocument(CardKind kind)
+{
+    const DocumentFactory &factory = documentFactoryOf(kind);
+    return factory ? factory() : nullptr;
 }

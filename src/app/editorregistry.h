@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/carddocument.h"
 #include "app/cardeditor.h"
 #include "app/cardkind.h"
 
@@ -7,8 +8,10 @@
 
 #include <concepts>
 #include <functional>
+#include <memory>
 
-// How a fresh editor of each card kind is made. The card editors live in
+// How a fresh editor, and a fresh windowless document, of each card kind is
+// made. The card editors live in
 // libraries built on top of this one, so the program registers one factory per
 // kind at start-up; the main window and the command line create editors only
 // through here. A kind without a factory has no editor in this build.
@@ -21,6 +24,13 @@ bool hasEditorFactory(CardKind kind);
 // has no factory. The caller owns it.
 QWidget *createEditor(CardKind kind);
 
+using DocumentFactory = std::function<std::unique_ptr<CardDocument>()>;
+
+// Installs (or, with an empty factory, removes) the document factory of `kind`.
+void registerDocumentFactory(CardKind kind, DocumentFactory factory);
+// A new, empty document of `kind`, or nullptr when the kind has no factory.
+std::unique_ptr<CardDocument> createDocument(CardKind kind);
+
 // The card side of an editor window made by a factory.
 CardEditor *cardEditorOf(QWidget *editor);
 
@@ -29,4 +39,11 @@ requires std::derived_from<Editor, QWidget> && std::derived_from<Editor, CardEdi
 void registerEditor(CardKind kind)
 {
     registerEditorFactory(kind, [] { return new Editor; });
+}
+
+template <typename Document>
+requires std::derived_from<Document, CardDocument>
+void registerDocument(CardKind kind)
+{
+    registerDocumentFactory(kind, [] { return std::make_unique<Document>(); });
 }

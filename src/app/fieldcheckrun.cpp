@@ -7,53 +7,6 @@
 #include <QRegularExpression>
 #include <QSet>
 
-CheckedControls::CheckedControls(const CardControls &card, const QList<PageSpec> &pages)
-    : m_card(card)
-{
-    for (const PageSpec &page : pages) {
-        for (const FieldSpec &field : page.fields) {
-            if (field.kind == FieldKind::Combo)
-                m_items.insert(field.name, field.items);
-            else if (field.kind == FieldKind::MaskedEdit && !field.mask.isEmpty())
-                m_masks.insert(field.name, EditMask(field.mask));
-        }
-    }
-}
-
-QString CheckedControls::text(const QString &control) const
-{
-    const auto written = m_texts.constFind(control);
-    return written != m_texts.cend() ? *written : m_card.text(control);
-}
-
-void CheckedControls::setText(const QString &control, const QString &text)
-{
-    const auto mask = m_masks.constFind(control);
-    m_texts.insert(control, mask != m_masks.cend() ? mask->readBack(mask->place(text)) : text);
-}
-
-void CheckedControls::showKindLook(const PartyKinds &party, PersonKind kind)
-{
-    const QString shown = text(party.codeField);
-    m_masks.insert(party.codeField, EditMask(party.look(kind).mask));
-    setText(party.codeField, shown);
-}
-
-void CheckedControls::selectItem(const QString &control, int index)
-{
-    m_texts.insert(control, m_items.value(control).value(index));
-}
-
-int CheckedControls::itemIndex(const QString &radioGroup) const
-{
-    return m_indexes.value(radioGroup, m_card.itemIndex(radioGroup));
-}
-
-void CheckedControls::setItemIndex(const QString &radioGroup, int index)
-{
-    m_indexes.insert(radioGroup, index);
-}
-
 namespace {
 
 // Collects the messages the handlers show while it is installed; questions

@@ -2,7 +2,6 @@
 
 #include "app/cardcontrols.h"
 #include "app/fieldrow.h"
-#include "cardfile/editmask.h"
 
 #include <QHash>
 #include <QList>
@@ -21,33 +20,6 @@ struct FieldFailure
     QString message;
 
     bool operator==(const FieldFailure &) const = default;
-};
-
-// A working copy of an editor's controls for a check run: texts are read
-// from the editor's controls until a handler writes them, and then kept
-// here, placed on the field's mask as the masked edit would place them; the
-// cursor is never moved and no label changes. So the editor's own handlers
-// can run on a card without touching its window.
-class CheckedControls : public CardControls
-{
-public:
-    CheckedControls(const CardControls &card, const QList<PageSpec> &pages);
-
-    QString text(const QString &control) const override;
-    void setText(const QString &control, const QString &text) override;
-    void selectItem(const QString &control, int index) override;
-    int itemIndex(const QString &radioGroup) const override;
-    void setItemIndex(const QString &radioGroup, int index) override;
-    void focus(const QString &) override {}
-    // Only the code field's mask follows the kind.
-    void showKindLook(const PartyKinds &party, PersonKind kind) override;
-
-private:
-    const CardControls &m_card;
-    QHash<QString, QStringList> m_items; // combo boxes' items
-    QHash<QString, EditMask> m_masks;    // masked edits' masks
-    QHash<QString, QString> m_texts;
-    QHash<QString, int> m_indexes;
 };
 
 // A repeating group as a check run sees it: every stored entry is shown in

@@ -61,6 +61,13 @@ QString Memo::text() const
     return result;
 }
 
+QString Memo::givenBack(const QString &text)
+{
+    QString result = asDocumentGivesBack(text);
+    result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return result;
+}
+
 void Memo::setText(const QString &text)
 {
     if (isVisible()) {

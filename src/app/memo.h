@@ -29,6 +29,11 @@ public:
     void setText(const QString &text);
     void clear();
 
+    // What text() gives after setText(`text`): the document's own line and
+    // paragraph marks read as line breaks, a no-break space as a blank, the
+    // lines joined by "\r\n".
+    static QString givenBack(const QString &text);
+
 signals:
     // The user put text in by pasting or dropping it.
     void textPasted();

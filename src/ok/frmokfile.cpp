@@ -1,8 +1,7 @@
 // Saving and opening the accounting card's files.
 #include "ok/frmok.h"
 
-#include "ok/okcardreader.h"
-#include "ok/okfilelines.h"
+#include "ok/okdocument.h"
 
 #include "app/cardfilecommands.h"
 #include "app/dialogs.h"
@@ -14,19 +13,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-const QString kRegistrationCardWarning = u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s;
-const QStringList kCardKinds = {u"03"_s, u"02"_s};
-} // namespace
-
 QStringList TfrmOK::writeCard()
 {
-    // A card kind outside the list (an opened registration card's "01") is
-    // written as leaving the box would have set it.
-    CardControls &fields = m_logic.controls();
-    if (!kCardKinds.contains(fields.text(u"cb5013"_s)))
-        fields.selectItem(u"cb5013"_s, 0);
-    return okCardLines(m_logic);
+    return OkDocument::linesOf(m_logic);
 }
 
 bool TfrmOK::saveAs()
@@ -52,22 +41,14 @@ bool TfrmOK::open()
 
 bool TfrmOK::readCard(const QString &path)
 {
-    compNil();
-    const QFileInfo file(path);
-    const QString bareName = file.fileName();
-    if (bareName.startsWith(u"rk"_s) || bareName.startsWith(u"RK"_s))
-        dialogs().inform(kRegistrationCardWarning + bareName);
-    setWindowTitle(u"Облікова картка - "_s + file.absoluteFilePath());
-    setCardFile(file.absoluteFilePath());
-    controls().setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-
+    menu().print->setEnabled(false);
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    setWindowTitle(u"Облікова картка - "_s + absolutePath);
+    setCardFile(absolutePath);
     controls().holdEditTexts();
-    OkCardReader reader(m_logic);
-    const cardfile::FileResult read = cardfile::readCardFile(
-        path, OkCardReader::format(),
-        [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
+    const cardfile::FileResult read = OkDocument::readInto(m_logic, path);
     controls().releaseEditTexts();
 
-    showAfterReading();
+    PageControl->setCurrentIndex(0);
     return tellReadingOutcome(read);
 }

@@ -2,9 +2,11 @@
 #include "ok/okcatalogue.h"
 #include "ok/okeditorlogic.h"
 
+#include "app/cataloguecontrols.h"
+
 QList<FieldFailure> OkEditorLogic::checkFields() const
 {
-    CheckedControls controls(m_controls, okPages());
+    CatalogueControls controls(okPages(), m_controls);
     OkEditorLogic card(*this, controls);
 
     CheckPlan plan;

@@ -1,7 +1,7 @@
 // Saving and opening the registration card's files.
 #include "rk/frmrk1.h"
 
-#include "rk/rkcardreader.h"
+#include "rk/rkdocument.h"
 #include "rk/rkfilelines.h"
 
 #include "app/cardfilecommands.h"
@@ -15,10 +15,6 @@
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-const QString kAccountingCardWarning = u"Зверніть увагу Ви відкрили облікову картку !    "_s;
-} // namespace
 
 QStringList TfrmRK1::writeCard()
 {
@@ -47,22 +43,11 @@ bool TfrmRK1::open()
 
 bool TfrmRK1::readCard(const QString &path)
 {
-    clearCard();
-    const QFileInfo file(path);
-    openedName = file.absoluteFilePath();
+    openedName = QFileInfo(path).absoluteFilePath();
     setCardFile(openedName);
-    const QString bareName = file.fileName();
-    if (bareName.startsWith(u"ok"_s) || bareName.startsWith(u"OK"_s))
-        dialogs().inform(kAccountingCardWarning + bareName);
     setWindowTitle(u"Реєстраційна картка - "_s + openedName);
-    controls().setText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-
     controls().holdEditTexts();
-    RkCardReader reader(m_logic);
-    const cardfile::FileResult read = cardfile::readCardFile(
-        path, RkCardReader::format(),
-        [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
-    reader.finish();
+    const cardfile::FileResult read = RkDocument::readInto(m_logic, path);
     controls().releaseEditTexts();
 
     PageControl->setCurrentIndex(0);

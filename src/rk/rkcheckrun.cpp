@@ -2,9 +2,11 @@
 #include "rk/rkcatalogue.h"
 #include "rk/rkeditorlogic.h"
 
+#include "app/cataloguecontrols.h"
+
 QList<FieldFailure> RkEditorLogic::checkFields() const
 {
-    CheckedControls controls(m_controls, rkPages());
+    CatalogueControls controls(rkPages(), m_controls);
     RkEditorLogic card(*this, controls);
 
     CheckPlan plan;

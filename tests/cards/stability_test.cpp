@@ -142,6 +142,12 @@ private slots:
                     continue; // the reading stopped or the save was refused, with a message
                 case CardRoundTrip::Outcome::Stable:
                     break;
+                case CardRoundTrip::Outcome::WindowlessDiffers:
+                    QFAIL(qPrintable(
+                        u"%1, mutation %2: the command line reads it otherwise: %3"_s.arg(seed)
+                            .arg(i)
+                            .arg(firstDifference(roundTrip.firstSave(),
+                                                 roundTrip.windowlessSave()))));
                 case CardRoundTrip::Outcome::Unstable: {
                     // The card is kept for a closer look.
                     QFile kept(QDir::temp().filePath(u"unstable-card.txt"_s));

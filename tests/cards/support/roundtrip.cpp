@@ -1,5 +1,6 @@
 #include "roundtrip.h"
 
+#include "app/carddocument.h"
 #include "app/cardeditor.h"
 #include "app/editorregistry.h"
 #include "cardfile/cardwriter.h"
@@ -22,7 +23,7 @@ void put(const QString &path, const QByteArray &bytes)
 CardRoundTrip::CardRoundTrip(CardKind kind)
     : m_sink(std::fopen("/dev/null", "w"), &std::fclose), m_console(m_sink.get()),
       m_previous(setDialogs(&m_console)), m_window(createEditor(kind)),
-      m_editor(cardEditorOf(m_window.get()))
+      m_editor(cardEditorOf(m_window.get())), m_document(createDocument(kind))
 {}
 
 CardRoundTrip::~CardRoundTrip()
@@ -55,11 +56,29 @@ CardRoundTrip::Outcome CardRoundTrip::check(const QByteArray &card)
     const QString input = m_folder.filePath(QStringLiteral("card.txt"));
     const QString first = m_folder.filePath(QStringLiteral("first.txt"));
     put(input, card);
-    if (!openAndSave(input, first, m_first))
+    const bool read = openAndSave(input, first, m_first);
+    if (!readsAsTheWindow(input, read))
+        return Outcome::WindowlessDiffers;
+    if (!read)
         return Outcome::Stopped;
     if (!openAndSave(first, m_folder.filePath(QStringLiteral("second.txt")), m_second))
         return Outcome::Unstable;
     return m_second == m_first ? Outcome::Stable : Outcome::Unstable;
+}
+
+// The document stops where the window stopped, and otherwise writes the
+// bytes the window wrote.
+bool CardRoundTrip::readsAsTheWindow(const QString &card, bool windowRead)
+{
+    m_windowless.clear();
+    if (!m_document)
+        return true;
+    if (!m_document->read(card))
+        return !windowRead;
+    const cardfile::EncodedCard encoded = cardfile::encodeCard(m_document->writeCard());
+    if (encoded.ok())
+        m_windowless = encoded.bytes;
+    return windowRead ? m_windowless == m_first : !encoded.ok();
 }
 
 QString firstDifference(const QByteArray &first, const QByteArray &second)

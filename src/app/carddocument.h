@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/cardkind.h"
+#include "app/fieldcheckrun.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A card of one kind without a window, for the command line: read from a
+// file as "Відкрити..." reads it, written as "Записати як..." lays it out,
+// printed as "Друк" prints it and checked as leaving each field checks it.
+// Each kind's document runs its editor's own rules over the card's controls
+// held as plain values, so it costs no widgets. Messages go through the
+// dialogs service.
+class CardDocument
+{
+public:
+    virtual ~CardDocument() = default;
+
+    virtual CardKind cardKind() const = 0;
+    // Empties the card and reads the card file at `path`. Returns true when
+    // the file was read to its end; otherwise the reason was shown.
+    virtual bool read(const QString &path) = 0;
+    // The card's lines in file order, exactly as the editor writes them.
+    virtual QStringList writeCard() = 0;
+    // The pages "Друк" prepares, with its notices shown, written to the PDF
+    // file `path`. Returns true when the file was written; otherwise the
+    // reason was shown and nothing was written.
+    virtual bool printToPdf(const QString &path) = 0;
+    // Runs every check that leaving a field runs, on the card as it stands.
+    virtual QList<FieldFailure> checkFields() const = 0;
+};

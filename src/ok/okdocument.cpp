@@ -1,0 +1,56 @@
+#include "ok/okdocument.h"
+
+#include "ok/okcardreader.h"
+#include "ok/okcatalogue.h"
+#include "ok/okfilelines.h"
+#include "ok/okprint.h"
+
+#include "app/cardprinting.h"
+#include "app/dialogs.h"
+#include "cardfile/cardreader.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+OkDocument::OkDocument() : m_controls(okPages()), m_logic(m_controls) {}
+
+cardfile::FileResult OkDocument::readInto(OkEditorLogic &card, const QString &path)
+{
+    card.clearCard();
+    const QString bareName = QFileInfo(path).fileName();
+    if (bareName.startsWith(u"rk"_s) || bareName.startsWith(u"RK"_s))
+        dialogs().inform(u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + bareName);
+    card.controls().setText(u"DREG"_s,
+                            QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+
+    OkCardReader reader(card);
+    const cardfile::FileResult read = cardfile::readCardFile(
+        path, OkCardReader::format(),
+        [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
+    card.showAfterReading();
+    return read;
+}
+
+QStringList OkDocument::linesOf(OkEditorLogic &card)
+{
+    // A card kind outside the list (an opened registration card's "01") is
+    // written as leaving the box would have set it.
+    static const QStringList kinds = {u"03"_s, u"02"_s};
+    if (!kinds.contains(card.controls().text(u"cb5013"_s)))
+        card.controls().selectItem(u"cb5013"_s, 0);
+    return okCardLines(card);
+}
+
+bool OkDocument::read(const QString &path)
+{
+    return tellReadingOutcome(readInto(m_logic, path));
+}
+
+bool OkDocument::printToPdf(const QString &path)
+{
+    return printSheetsToPdf([this](SheetSet &sheets) { return fillOkSheets(m_logic, sheets); },
+                            addOkReports, path);
+}
