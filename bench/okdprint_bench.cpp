@@ -77,18 +77,10 @@ private slots:
 
     void pdfProcessAgainstBareQt()
     {
-        const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(ovrida))
+        if (!QFile::exists(QCoreApplication::applicationDirPath() + u"/../ovrida"_s))
             QSKIP("the program is not built next to the benchmarks");
-        const ProcessCost print = measureRuns(
-            ovrida, {u"pdf"_s, m_folder.filePath(u"long.txt"_s), m_folder.filePath(u"c.pdf"_s)}, 9);
-        const ProcessCost bare = measureRuns(QCoreApplication::applicationFilePath(),
-                                             {u"--bare-pdf"_s, m_folder.filePath(u"b.pdf"_s)}, 9);
-        qInfo("ovrida pdf of the full card with four continuation pages (6 pages): %.1f ms, "
-              "peak %lld KiB; bare Qt program writing one A4 page: %.1f ms, peak %lld KiB; "
-              "time ratio %.2f, memory ratio %.2f",
-              print.medianMs, print.peakKiB, bare.medianMs, bare.peakKiB,
-              print.medianMs / bare.medianMs, double(print.peakKiB) / double(bare.peakKiB));
+        comparePdfWithBareQt(m_folder.filePath(u"long.txt"_s), m_folder.path(),
+                             "the full OKD card with four continuation pages (6 pages)");
     }
 
 private:

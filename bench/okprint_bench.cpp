@@ -79,33 +79,10 @@ private slots:
 
     void pdfProcessAgainstBareQt()
     {
-        const QString ovrida = QCoreApplication::applicationDirPath() + u"/../ovrida"_s;
-        if (!QFile::exists(ovrida))
+        if (!QFile::exists(QCoreApplication::applicationDirPath() + u"/../ovrida"_s))
             QSKIP("the program is not built next to the benchmarks");
-        const QString card = m_folder.filePath(u"full.txt"_s);
-        const QString pdf = m_folder.filePath(u"card.pdf"_s);
-        // One run of each in turn, so that both meet the same load.
-        QList<double> printTimes, bareTimes;
-        ProcessCost print, bare;
-        for (int run = 0; run < 11; ++run) {
-            const ProcessCost printRun = measureRuns(ovrida, {u"pdf"_s, card, pdf}, 1);
-            const ProcessCost bareRun =
-                measureRuns(QCoreApplication::applicationFilePath(),
-                            {u"--bare-pdf"_s, m_folder.filePath(u"bare.pdf"_s)}, 1);
-            printTimes.append(printRun.medianMs);
-            bareTimes.append(bareRun.medianMs);
-            print.peakKiB = std::max(print.peakKiB, printRun.peakKiB);
-            bare.peakKiB = std::max(bare.peakKiB, bareRun.peakKiB);
-        }
-        std::sort(printTimes.begin(), printTimes.end());
-        std::sort(bareTimes.begin(), bareTimes.end());
-        print.medianMs = printTimes.at(printTimes.size() / 2);
-        bare.medianMs = bareTimes.at(bareTimes.size() / 2);
-        qInfo("ovrida pdf of the full OK card (5 pages): %.1f ms, %lld KiB; bare Qt program "
-              "writing one A4 page: %.1f ms, %lld KiB; ratios: time %.2f, memory %.2f",
-              print.medianMs, print.peakKiB, bare.medianMs, bare.peakKiB,
-              print.medianMs / bare.medianMs, double(print.peakKiB) / double(bare.peakKiB));
-        QVERIFY(QFile::exists(pdf));
+        comparePdfWithBareQt(m_folder.filePath(u"full.txt"_s), m_folder.path(),
+                             "the full OK card (5 pages)");
     }
 
 private:

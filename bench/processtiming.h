@@ -115,3 +115,32 @@ inline ProcessCost measureRuns(const QString &program, const QStringList &argume
     cost.medianMs = double(times.at(times.size() / 2)) / 1e6;
     return cost;
 }
+
+// `ovrida pdf CARD` against the bare PDF writer (this benchmark program), one
+// run of each in turn so that both meet the same load: the median times, the
+// largest resident sizes and their ratios, printed. `folder` takes the files.
+inline void comparePdfWithBareQt(const QString &card, const QString &folder, const char *what)
+{
+    const QString ovrida = QCoreApplication::applicationDirPath() + QStringLiteral("/../ovrida");
+    QList<double> printTimes, bareTimes;
+    ProcessCost print, bare;
+    for (int run = 0; run < 11; ++run) {
+        const ProcessCost printRun = measureRuns(
+            ovrida, {QStringLiteral("pdf"), card, folder + QStringLiteral("/card.pdf")}, 1);
+        const ProcessCost bareRun =
+            measureRuns(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--bare-pdf"), folder + QStringLiteral("/bare.pdf")}, 1);
+        printTimes.append(printRun.medianMs);
+        bareTimes.append(bareRun.medianMs);
+        print.peakKiB = std::max(print.peakKiB, printRun.peakKiB);
+        bare.peakKiB = std::max(bare.peakKiB, bareRun.peakKiB);
+    }
+    std::sort(printTimes.begin(), printTimes.end());
+    std::sort(bareTimes.begin(), bareTimes.end());
+    print.medianMs = printTimes.at(printTimes.size() / 2);
+    bare.medianMs = bareTimes.at(bareTimes.size() / 2);
+    qInfo("ovrida pdf of %s: %.1f ms, %lld KiB; bare Qt program writing one A4 page: %.1f ms, "
+          "%lld KiB; ratios: time %.2f, memory %.2f",
+          what, print.medianMs, print.peakKiB, bare.medianMs, bare.peakKiB,
+          print.medianMs / bare.medianMs, double(print.peakKiB) / double(bare.peakKiB));
+}

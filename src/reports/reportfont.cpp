@@ -34,21 +34,17 @@ QFont makeScaledFont(const FontSpec &fontRow)
     return font;
 }
 
-// Measured advances of every font size and style used so far. Only
-// numbers are kept, no font objects, so it may outlive the application.
-QHash<QString, double> *advancesOf(const FontSpec &fontRow)
+// Measured advances of the characters of every font size and style used so
+// far. Only numbers are kept, no font objects, so it may outlive the
+// application.
+QHash<char16_t, double> *advancesOf(const FontSpec &fontRow)
 {
-    // Above this many texts a font's memory starts afresh.
-    constexpr qsizetype kMostTexts = 4096;
-    static std::vector<std::pair<FontSpec, std::unique_ptr<QHash<QString, double>>>> fonts;
+    static std::vector<std::pair<FontSpec, std::unique_ptr<QHash<char16_t, double>>>> fonts;
     for (auto &[known, advances] : fonts) {
-        if (known == fontRow) {
-            if (advances->size() > kMostTexts)
-                advances->clear();
+        if (known == fontRow)
             return advances.get();
-        }
     }
-    fonts.emplace_back(fontRow, std::make_unique<QHash<QString, double>>());
+    fonts.emplace_back(fontRow, std::make_unique<QHash<char16_t, double>>());
     return fonts.back().second.get();
 }
 
@@ -60,11 +56,22 @@ ReportFont::ReportFont(const FontSpec &fontRow)
 
 double ReportFont::advance(const QString &text) const
 {
-    const auto known = m_advances->constFind(text);
-    if (known != m_advances->cend())
-        return *known;
-    const double width = m_metrics.horizontalAdvance(text) / kScale;
-    m_advances->insert(text, width);
+    // With kerning off and no ligatures in the report fonts, a text is as
+    // wide as its characters together: each character is shaped once. Marks
+    // and characters outside the basic plane are shaped with their text.
+    double width = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate() || c.isMark())
+            return m_metrics.horizontalAdvance(text) / kScale;
+        const auto known = m_advances->constFind(c.unicode());
+        if (known != m_advances->cend()) {
+            width += *known;
+            continue;
+        }
+        const double measured = m_metrics.horizontalAdvance(c) / kScale;
+        m_advances->insert(c.unicode(), measured);
+        width += measured;
+    }
     return width;
 }
 

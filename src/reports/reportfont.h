@@ -43,9 +43,8 @@ public:
 
     // The font to draw with under a painter scaled by 1 / kScale.
     const QFont &scaledFont() const { return m_font; }
-    // Measures in layout pixels.
-    // The advance of a text is remembered for the font's size and style, as
-    // the same digits, blanks and words are measured again and again.
+    // Measures in layout pixels. The advance of each character is
+    // remembered for the font's size and style.
     double advance(const QString &text) const;
     double ascent() const;
     double lineHeight() const;
@@ -53,5 +52,5 @@ public:
 private:
     QFont m_font;
     QFontMetricsF m_metrics;
-    QHash<QString, double> *m_advances;
+    QHash<char16_t, double> *m_advances;
 };

@@ -1,6 +1,7 @@
 // The sheet engine: items by name, filling operations, page geometry and
 // what the painter puts where.
 #include "reports/preparedreport.h"
+#include "reports/reportfont.h"
 #include "reports/reportsheet.h"
 #include "reports/sheetpainter.h"
 #include "reports/support/pixels.h"
@@ -64,6 +65,7 @@ private slots:
     void disabledShapeIsNotPrinted();
     void memoPrintsTopDownInsideItsRectangle();
     void lineBreaksAndWordWrap();
+    void textsMeasureAsTheirCharactersTogether();
     void automaticSizingFollowsTheTextUntilTurnedOff();
     void cellPatternsSpreadCharacters();
 };
@@ -258,6 +260,27 @@ void SheetTest::lineBreaksAndWordWrap()
             QVERIFY(font.advance(broken[i]) <= room);
             QVERIFY(font.advance(broken[i] + broken[i + 1].front()) > room);
         }
+    }
+}
+
+// The printing measures a text by adding the widths of its characters; the
+// font shaping the whole text must agree, or lines would overflow their boxes.
+void SheetTest::textsMeasureAsTheirCharactersTogether()
+{
+    QString characters;
+    for (char16_t c = 0x20; c < 0x7f; ++c)
+        characters += QChar(c);
+    for (char16_t c = 0x400; c < 0x460; ++c)
+        characters += QChar(c);
+    characters += u"ҐґЄєІіЇї«»№–—’‘“”„…§©®°±µ¶·\u00a0"_s;
+    const QStringList texts = {characters, u"fi fl ffi Te AV To Ти «Гл» №1–2"_s,
+                               characters.repeated(3), u"Ї"_s};
+    for (const FontSpec spec : {fonts::caption, fonts::captionBold, fonts::cardTitle, fonts::data,
+                                fonts::dataUnderlined, fonts::text15, fonts::cells}) {
+        const ReportFont font(spec);
+        const QFontMetricsF whole(font.scaledFont());
+        for (const QString &text : texts)
+            QCOMPARE(font.advance(text), whole.horizontalAdvance(text) / ReportFont::kScale);
     }
 }
 
