@@ -26,6 +26,19 @@ void clearCatalogueFields(CardControls &controls, const QList<PageSpec> &pages)
     }
 }
 
+QHash<QString, QStringList> comboItemsOf(const QList<PageSpec> &pages,
+                                         const QStringList &comboBoxes)
+{
+    QHash<QString, QStringList> items;
+    for (const PageSpec &page : pages) {
+        for (const FieldSpec &field : page.fields) {
+            if (comboBoxes.contains(field.name))
+                items.insert(field.name, field.items);
+        }
+    }
+    return items;
+}
+
 void showLegalPersonLooks(CardControls &controls, KindCard card)
 {
     for (const Party party : {Party::Executor, Party::Customer, Party::CoExecutor})

@@ -2,8 +2,10 @@
 
 #include "cardfile/personkind.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // A card editor's controls as its rules see them: found by name,
 // read and written as texts. The editor window provides them over its
@@ -41,6 +43,9 @@ struct PageSpec;
 // first item, radio groups turn to their first item (without running their
 // handlers). Number boxes, check boxes and buttons keep their state.
 void clearCatalogueFields(CardControls &controls, const QList<PageSpec> &pages);
+// The items of the combo boxes `comboBoxes` of a card's catalogue, by name.
+QHash<QString, QStringList> comboItemsOf(const QList<PageSpec> &pages,
+                                         const QStringList &comboBoxes);
 // Gives the code fields of every party of `card` the look of a legal person,
 // the first item their cleared kind boxes show; else a card read without
 // kind lines would keep the code masks of the card read before it.

@@ -47,6 +47,8 @@ QString textOf(const QWidget *control)
         return QString::number(spin->value());
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
+    if (auto *box = qobject_cast<const QCheckBox *>(control))
+        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     return {};
 }
 
@@ -64,6 +66,8 @@ void setTextOf(QWidget *control, const QString &text)
         spin->setValue(text.trimmed().toInt());
     else if (auto *label = qobject_cast<QLabel *>(control))
         label->setText(text);
+    else if (auto *box = qobject_cast<QCheckBox *>(control))
+        box->setChecked(text == u"1");
 }
 
 bool trimTextOf(QWidget *control)

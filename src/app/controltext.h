@@ -9,7 +9,8 @@ class QWidget;
 // which kind of control a field is.
 //
 // Text set here is never cut by a maximum length. A memo's text has "\r\n"
-// line breaks; a masked edit's is its read-back form. A single-line field
+// line breaks; a masked edit's is its read-back form; a check box's is "1"
+// when it is ticked and "0" when not. A single-line field
 // never takes a line break or another control character: each becomes a
 // blank.
 QString textOf(const QWidget *control);

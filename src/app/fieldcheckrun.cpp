@@ -92,7 +92,8 @@ private:
             group.show(number);
             for (const QString &member : group.members) {
                 if (const FieldSpec *field = m_fields.value(member))
-                    leave(*field, group.fieldCode);
+                    leave(*field,
+                          group.memberCode ? group.memberCode(number, member) : group.fieldCode);
             }
         }
     }

@@ -31,6 +31,9 @@ struct CheckedGroup
     QString fieldCode;   // the code of controls whose label names none
     QList<int> numbers;  // the entries stored
     std::function<void(int)> show;
+    // The code of a member in entry `number`, where it differs from entry to
+    // entry; otherwise fieldCode serves.
+    std::function<QString(int number, const QString &member)> memberCode = {};
 };
 
 // What a card gives a check run.

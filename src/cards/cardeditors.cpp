@@ -4,6 +4,7 @@
 #include "ok/frmok.h"
 #include "ok/okdocument.h"
 #include "okd/frmokd.h"
+#include "okd/okddocument.h"
 #include "rk/frmrk1.h"
 #include "rk/rkdocument.h"
 
@@ -14,4 +15,5 @@ void registerCardEditors()
     registerEditor<TpfrmOkd>(CardKind::OKD);
     registerDocument<RkDocument>(CardKind::RK);
     registerDocument<OkDocument>(CardKind::OK);
+    registerDocument<OkdDocument>(CardKind::OKD);
 }

@@ -14,18 +14,6 @@ using Prompts = languagecheck::Prompts;
 const QStringList kListChecked = {u"cb5013"_s, u"cb5256"_s, u"cb5562"_s, u"cb7344"_s, u"cb5040"_s,
                                   u"cb5715"_s, u"cb7209"_s, u"cb5535"_s, u"cb5211"_s, u"cb9036e"_s};
 
-QHash<QString, QStringList> itemsOf(const QStringList &comboBoxes)
-{
-    QHash<QString, QStringList> items;
-    for (const PageSpec &page : okPages()) {
-        for (const FieldSpec &field : page.fields) {
-            if (comboBoxes.contains(field.name))
-                items.insert(field.name, field.items);
-        }
-    }
-    return items;
-}
-
 } // namespace
 
 OkEditorLogic::OkEditorLogic(CardControls &controls)
@@ -48,7 +36,7 @@ OkEditorLogic::OkEditorLogic(CardControls &controls)
                             {u"09"_s, u"45"_s, u"72"_s},
                             u"Помилка\r\n09 або 45 або 72"_s,
                             false})},
-      m_comboItems(itemsOf(kListChecked))
+      m_comboItems(comboItemsOf(okPages(), kListChecked))
 {}
 
 OkEditorLogic::OkEditorLogic(const OkEditorLogic &other, CardControls &controls)

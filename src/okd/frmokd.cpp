@@ -1,9 +1,10 @@
 #include "okd/frmokd.h"
 
 #include "okd/okdcatalogue.h"
+#include "okd/okddocument.h"
+#include "okd/okdprint.h"
 #include "okd/organisationblocks.h"
 
-#include "app/controltext.h"
 #include "app/dialogs.h"
 #include "app/editorcommands.h"
 #include "app/editorwindow.h"
@@ -14,12 +15,9 @@
 #include "app/inputgate.h"
 #include "app/pagebuilder.h"
 #include "app/radiogroup.h"
-#include "cardfile/blankforms.h"
-#include "cardfile/fieldchecks.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,7 +40,14 @@ constexpr QSize kClientSize(589, 383);
 } // namespace
 
 TpfrmOkd::TpfrmOkd(QWidget *parent)
-    : QMainWindow(parent), m_guard(new FocusGuard(this)), m_gate(new InputGate(this))
+    : QMainWindow(parent), m_guard(new FocusGuard(this)), m_gate(new InputGate(this)),
+      m_windowControls(m_controls, *this), m_logic(m_windowControls),
+      m_printing(
+          this,
+          [this](SheetSet &sheets) { return OkdDocument::fillSheets(m_logic, sheets, contSheets); },
+          [this](CompositeReport &report, const SheetSet &sheets) {
+              addOkdReports(report, sheets, contSheets);
+          })
 {
     // Before any control exists: the first editor of the program installs
     // the hint style, which every existing widget would otherwise be polished
@@ -76,7 +81,7 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
     m_gate->setActions(m_menu.saveAs, m_menu.print);
     connectCommands();
     connectRules();
-    RadioGroup1Click();
+    m_logic.itemChosen(u"RadioGroup1"_s);
 
     prepareEditorWindow(this, kClientSize);
 }
@@ -139,26 +144,6 @@ void TpfrmOkd::setModified(bool modified)
     m_gate->setModified(modified);
 }
 
-QString TpfrmOkd::text(const QString &control) const
-{
-    if (auto *box = qobject_cast<QCheckBox *>(m_controls.widget(control)))
-        return box->isChecked() ? u"1"_s : u"0"_s;
-    return m_controls.text(control);
-}
-
-void TpfrmOkd::setText(const QString &control, const QString &text)
-{
-    if (auto *box = qobject_cast<QCheckBox *>(m_controls.widget(control)))
-        box->setChecked(text == u"1"_s);
-    else
-        m_controls.setText(control, text);
-}
-
-int TpfrmOkd::itemIndex(const QString &radioGroup) const
-{
-    return m_controls.itemIndex(radioGroup);
-}
-
 void TpfrmOkd::BitBtn1Click()
 {
     m_gate->endInput();
@@ -191,17 +176,17 @@ void TpfrmOkd::N3Click()
 
 void TpfrmOkd::compNil()
 {
-    clearControls(pc1);
-    setText(u"cb6642"_s, u"0"_s);
-    // The working values are emptied before the indicators turn back, so that
-    // no control shows a value of the card that was there before.
-    m_values.clear();
-    for (const QString &group : {u"RadioGroup1"_s, u"RadioGroup2"_s, u"indjzd"_s, u"indjzk"_s})
-        chooseItem(group, 0);
-    for (const QString &degree :
-         {u"ed6156ns1"_s, u"ed6156ns2"_s, u"ed6156ns3"_s, u"ed6165ns1"_s, u"ed6165ns2"_s,
-          u"ed6165ns3"_s, u"ed6165ns4"_s, u"ed6273ns"_s, u"ed7425"_s})
-        setText(degree, QString());
+    m_logic.clearCard();
+}
+
+void TpfrmOkd::Print1Click()
+{
+    m_printing.preview(pdfNameFor(cardKind(), m_cardFile));
+}
+
+bool TpfrmOkd::printToPdf(const QString &path)
+{
+    return m_printing.printToPdf(path);
 }
 
 void TpfrmOkd::closeEvent(QCloseEvent *event)
@@ -239,138 +224,39 @@ void TpfrmOkd::keyReleaseEvent(QKeyEvent *event)
     QMainWindow::keyReleaseEvent(event);
 }
 
-void TpfrmOkd::chooseItem(const QString &radioGroup, int index)
+void TpfrmOkd::showBlockLooks(int block)
 {
-    m_controls.setItemIndex(radioGroup, index);
-    radioGroupClick(radioGroup);
-}
-
-void TpfrmOkd::radioGroupClick(const QString &radioGroup)
-{
-    if (radioGroup == u"indjzd"_s)
-        indjzdClick();
-    else if (radioGroup == u"indjzk"_s)
-        indjzkClick();
-    else if (radioGroup == u"RadioGroup2"_s)
-        RadioGroup2Click();
-    else if (radioGroup == u"RadioGroup1"_s)
-        RadioGroup1Click();
-}
-
-void TpfrmOkd::indjzdClick()
-{
-    const int language = itemIndex(u"indjzd"_s);
-    if (language >= 0 && language < 3)
-        setText(u"ed6147"_s, m_values.applicantNames.at(language));
-}
-
-void TpfrmOkd::indjzkClick()
-{
-    const int language = itemIndex(u"indjzk"_s);
-    if (language < 0 || language > 2) {
-        dialogs().inform(u"Не вказана мова прізвища наукового керівника!"_s);
-        return;
-    }
-    for (int n = 1; n <= 3; ++n)
-        setText(u"ed6156f"_s + QString::number(n), m_values.supervisorNames.at(n - 1).at(language));
-}
-
-void TpfrmOkd::RadioGroup2Click()
-{
-    const int language = itemIndex(u"RadioGroup2"_s);
-    if (language < 0 || language > 2)
-        return;
-    setText(u"mm9045"_s, m_values.titles.at(language));
-    setText(u"mm9118"_s, m_values.abstracts.at(language));
-}
-
-void TpfrmOkd::ts2Enter()
-{
-    RadioGroup2Click();
-}
-
-void TpfrmOkd::RadioGroup1Click()
-{
-    const int block = itemIndex(u"RadioGroup1"_s);
     for (const OrganisationBlocks::Box box : OrganisationBlocks::boxes) {
-        const QString name = OrganisationBlocks::controlOf(box);
-        setText(name, m_values.blocks.shown(block, box));
-        // A box the block does not use takes no typing, so nothing typed there
-        // is lost at the next switch.
-        static_cast<QLineEdit *>(m_controls.widget(name))
+        static_cast<QLineEdit *>(m_controls.widget(OrganisationBlocks::controlOf(box)))
             ->setReadOnly(!OrganisationBlocks::stores(block, box));
     }
 }
 
 void TpfrmOkd::connectRules()
 {
-    FocusGuard &guard = *m_guard;
-    const auto onExit = [this, &guard](const QString &name, auto handler) {
-        guard.onExit(m_controls.widget(name), handler);
-    };
-    const auto onEnter = [this, &guard](const QString &name, auto handler) {
-        guard.onEnter(m_controls.widget(name), handler);
-    };
-
+    m_logic.setBlockShown([this](int block) { showBlockLooks(block); });
+    for (const QString &name : OkdEditorLogic::leftControls())
+        m_guard->onExit(m_controls.widget(name), [this, name] { m_logic.leave(name); });
+    for (const QString &name : OkdEditorLogic::enteredControls())
+        m_guard->onEnter(m_controls.widget(name), [this, name] { m_logic.enter(name); });
     for (const QString &group : {u"indjzd"_s, u"indjzk"_s, u"RadioGroup2"_s, u"RadioGroup1"_s}) {
         connect(static_cast<RadioGroup *>(m_controls.widget(group)), &RadioGroup::itemClicked, this,
-                [this, group] { radioGroupClick(group); });
+                [this, group] { m_logic.itemChosen(group); });
     }
-    for (const QString &box : okdnames::listCheckedBoxes())
-        onExit(box, [this, box] { control(box); });
     for (const QString &box : okdnames::codedBoxes()) {
         connect(static_cast<QComboBox *>(m_controls.widget(box)), &QComboBox::activated, this,
                 [this] { setModified(true); });
     }
-    // The chair's degree is held to its list on every change the user makes.
     auto *chairDegree = static_cast<QComboBox *>(m_controls.widget(u"ed6273ns"_s));
     connect(chairDegree->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { control(u"ed6273ns"_s); });
-
-    for (const QString &date : {u"ed5418D"_s, u"ed7434"_s})
-        onExit(date, [this, date] { report(fieldchecks::checkDate(text(date)), date); });
-    onExit(u"ed5438"_s, [this] {
-        report(fieldchecks::checkNumberComplete(text(u"ed5438"_s), u"5438"_s), u"ed5438"_s);
-    });
-    onExit(u"ed6147"_s, [this] { ed6147Exit(); });
-    for (int n = 1; n <= 3; ++n)
-        onExit(u"ed6156f"_s + QString::number(n), [this, n] { supervisorExit(n); });
-    for (int n = 2; n <= 3; ++n)
-        onEnter(u"ed6156f"_s + QString::number(n), [this, n] { supervisorEnter(n); });
-    for (const QString &memo : {u"mm9045"_s, u"mm9118"_s})
-        onExit(memo, [this, memo] { titleExit(memo); });
-    onEnter(u"ts2"_s, [this] { ts2Enter(); });
-    onEnter(u"ts3"_s, [this] { RadioGroup1Click(); });
-
-    for (const OrganisationBlocks::Box box : OrganisationBlocks::boxes) {
-        const QString name = OrganisationBlocks::controlOf(box);
-        onExit(name, [this, name] { organisationExit(name); });
-        onEnter(name, [this, name] { organisationSteer(name, false); });
-        m_controls.widget(name)->installEventFilter(this);
-    }
-
-    // Leaving a subject code box empty goes on to "Вперед"; leaving an
-    // opponent's name empty skips the remaining opponents.
-    const QStringList &rubrics = okdnames::rubricBoxes();
-    for (qsizetype i = 0; i + 1 < rubrics.size(); ++i) {
-        const QString box = rubrics.at(i);
-        onExit(box, [this, box] {
-            if (text(box) == blankform::date)
-                m_controls.focus(u"BitBtn4"_s);
-        });
-    }
-    for (int n = 2; n <= 4; ++n) {
-        const QString name = u"ed6165f"_s + QString::number(n);
-        onExit(name, [this, name] {
-            if (text(name).isEmpty())
-                m_controls.focus(u"ed6174"_s);
-        });
-    }
+            [this] { m_logic.textEdited(u"ed6273ns"_s); });
+    for (const OrganisationBlocks::Box box : OrganisationBlocks::boxes)
+        m_controls.widget(OrganisationBlocks::controlOf(box))->installEventFilter(this);
 }
 
 bool TpfrmOkd::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType())
-        organisationSteer(watched->objectName(), true);
+        m_logic.click(watched->objectName());
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "okd/okdcard.h"
+#include "okd/okdeditorlogic.h"
 
 #include "app/cardeditor.h"
+#include "app/cardprinting.h"
 #include "app/editormenu.h"
 #include "app/namedcontrols.h"
+#include "app/windowcontrols.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
-class CompositeReport;
 class FocusGuard;
 class InputGate;
 class QPushButton;
@@ -18,9 +19,10 @@ class QTabWidget;
 // The editor window of the accounting card of a dissertation: five pages of
 // fields built from the card's catalogue, the names kept in three languages
 // and the five organisation blocks behind one set of boxes, the checks run
-// when a field is left, and saving and opening its card files. A window of
-// its own, made of the same parts as the other editors' frame.
-class TpfrmOkd : public QMainWindow, public CardEditor, private OkdFields
+// when a field is left (the editor's logic), and saving and opening its card
+// files. A window of its own, made of the same parts as the other editors'
+// frame.
+class TpfrmOkd : public QMainWindow, public CardEditor
 {
     Q_OBJECT
 public:
@@ -46,9 +48,13 @@ public:
     // Empties the card.
     void compNil();
 
-    const OkdValues &values() const { return m_values; }
-    // The controls as the card file and the printing read them.
-    const OkdFields &fields() const { return *this; }
+    std::optional<QList<FieldFailure>> checkFields() const override
+    {
+        return m_logic.checkFields();
+    }
+
+    const OkdValues &values() const { return m_logic.values(); }
+    const OkdEditorLogic &logic() const { return m_logic; }
     // The card file last written or read; empty for a card never saved.
     const QString &cardFile() const { return m_cardFile; }
     // How many continuation pages the last "Друк..." formed.
@@ -62,10 +68,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // OkdFields over the window's controls.
-    QString text(const QString &control) const override;
-    void setText(const QString &control, const QString &text) override;
-
     void buildPanel();
     void connectCommands();
     void connectRules();
@@ -79,35 +81,11 @@ private:
     void New1Click();
     void Exit1Click();
     void Print1Click();
-
-    // Printing (frmokdprint.cpp).
-    CompositeReport &QRCompositeReport1();
-    void QRCompositeReport1AddReports(CompositeReport &report);
-    // Fills the sheets and shows the run's notices.
-    void fillSheets();
     void N3Click();
 
-    // Turns a radio group as the program does, which runs its click handler.
-    void chooseItem(const QString &radioGroup, int index);
-    void radioGroupClick(const QString &radioGroup);
-    void indjzdClick();
-    void indjzkClick();
-    void RadioGroup2Click();
-    void RadioGroup1Click();
-    void ts2Enter();
-
-    // Checks and prompts (frmokdchecks.cpp).
-    void report(const QStringList &messages, const QString &control);
-    // The list check of a combo box.
-    void control(const QString &box);
-    void ed6147Exit();
-    void supervisorExit(int supervisor);
-    void supervisorEnter(int supervisor);
-    void titleExit(const QString &memo);
-    void organisationExit(const QString &box);
-    void organisationSteer(const QString &box, bool click);
-
-    int itemIndex(const QString &radioGroup) const;
+    // Organisation boxes the shown block does not use take no typing, so
+    // nothing typed there is lost at the next switch.
+    void showBlockLooks(int block);
 
     QTabWidget *pc1;
     QWidget *Panel1;
@@ -119,11 +97,12 @@ private:
     InputGate *m_gate;
     EditorMenu m_menu;
     NamedControls m_controls;
-    OkdValues m_values;
+    WindowControls m_windowControls;
+    OkdEditorLogic m_logic;
+    int contSheets = 0;
+    CardPrinting m_printing;
     QString saveName; // offered by "Записати як ..."; "OKD" until the first save
     QString m_cardFile;
-    CompositeReport *m_report = nullptr;
-    int contSheets = 0;
     bool m_shownOnce = false;
     bool m_looksApplied = false;
 };

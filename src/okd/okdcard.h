@@ -21,15 +21,3 @@ struct OkdValues
 
     void clear() { *this = OkdValues{}; }
 };
-
-// The card's controls as the card file sees them, by name: the text of an
-// edit, masked edit, memo or combo box, and "1" or "0" for the check box.
-// The window provides them over its widgets.
-class OkdFields
-{
-public:
-    virtual ~OkdFields() = default;
-    virtual QString text(const QString &control) const = 0;
-    // Never cut to the control's maximum length.
-    virtual void setText(const QString &control, const QString &text) = 0;
-};

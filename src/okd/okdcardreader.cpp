@@ -65,8 +65,8 @@ const QHash<QString, OrganisationLine> &organisationLines()
 
 } // namespace
 
-OkdCardReader::OkdCardReader(OkdFields &fields, OkdValues &values)
-    : m_fields(fields), m_values(values)
+OkdCardReader::OkdCardReader(CardControls &controls, OkdValues &values)
+    : m_controls(controls), m_values(values)
 {}
 
 const cardfile::CardFormat &OkdCardReader::format()
@@ -123,28 +123,28 @@ QString OkdCardReader::applyOne(const QString &code, const QString &text)
 
 QString OkdCardReader::plainField(const QString &code, const Pieces &line)
 {
-    m_fields.setText(plainControls().value(code), line.at(2));
+    m_controls.setText(plainControls().value(code), line.at(2));
     return {};
 }
 
 QString OkdCardReader::letter(const QString &, const Pieces &line)
 {
-    m_fields.setText(u"ed5418N"_s, line.at(2));
-    m_fields.setText(u"ed5418D"_s, line.at(3));
+    m_controls.setText(u"ed5418N"_s, line.at(2));
+    m_controls.setText(u"ed5418D"_s, line.at(3));
     return {};
 }
 
 QString OkdCardReader::registration(const QString &, const Pieces &line)
 {
-    m_fields.setText(u"REG"_s, line.at(2));
-    m_fields.setText(u"DREG"_s, line.at(3));
+    m_controls.setText(u"REG"_s, line.at(2));
+    m_controls.setText(u"DREG"_s, line.at(3));
     return {};
 }
 
 QString OkdCardReader::chair(const QString &, const Pieces &line)
 {
-    m_fields.setText(u"ed6273ns"_s, line.at(2));
-    m_fields.setText(u"ed6273vz"_s, line.at(3));
+    m_controls.setText(u"ed6273ns"_s, line.at(2));
+    m_controls.setText(u"ed6273vz"_s, line.at(3));
     return {};
 }
 
@@ -171,7 +171,7 @@ QString OkdCardReader::postgraduate(const QString &code, const Pieces &line)
     if (!ticked)
         return cardfile::notWholeNumberMessage(code, tickedText);
     if (*ticked == 0 || *ticked == 1)
-        m_fields.setText(u"cb6642"_s, QString::number(*ticked));
+        m_controls.setText(u"cb6642"_s, QString::number(*ticked));
     return {};
 }
 
@@ -179,7 +179,7 @@ void OkdCardReader::fillNext(const QString &code, const QStringList &boxes, cons
 {
     int &taken = m_boxesTaken[code];
     if (taken < boxes.size())
-        m_fields.setText(boxes.at(taken++), text);
+        m_controls.setText(boxes.at(taken++), text);
 }
 
 QString OkdCardReader::speciality(const QString &code, const Pieces &line)
@@ -264,10 +264,10 @@ QString OkdCardReader::supervisor(const QString &code, const Pieces &line)
         first = 4;
     }
     names[0] = trimmedPiece(first);
-    m_fields.setText(controls.degree, trimmedPiece(first + 1));
-    m_fields.setText(controls.title, trimmedPiece(first + 2));
-    m_fields.setText(controls.code1, trimmedPiece(first + 3));
-    m_fields.setText(controls.code2, trimmedPiece(first + 4));
+    m_controls.setText(controls.degree, trimmedPiece(first + 1));
+    m_controls.setText(controls.title, trimmedPiece(first + 2));
+    m_controls.setText(controls.code1, trimmedPiece(first + 3));
+    m_controls.setText(controls.code2, trimmedPiece(first + 4));
     return {};
 }
 
@@ -280,10 +280,10 @@ QString OkdCardReader::opponent(const QString &code, const Pieces &line)
     if (!inRange(*row, 1, 4))
         return {};
     const OkdPersonRow controls = okdOpponentRow(*row);
-    m_fields.setText(controls.name, line.at(3));
-    m_fields.setText(controls.degree, line.at(4));
-    m_fields.setText(controls.title, line.at(5));
-    m_fields.setText(controls.code1, line.at(6));
-    m_fields.setText(controls.code2, line.at(7));
+    m_controls.setText(controls.name, line.at(3));
+    m_controls.setText(controls.degree, line.at(4));
+    m_controls.setText(controls.title, line.at(5));
+    m_controls.setText(controls.code1, line.at(6));
+    m_controls.setText(controls.code2, line.at(7));
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "okd/okdcard.h"
 
+#include "app/cardcontrols.h"
+
 #include "cardfile/cardreader.h"
 #include "cardfile/piece.h"
 
@@ -13,7 +15,7 @@
 class OkdCardReader
 {
 public:
-    OkdCardReader(OkdFields &fields, OkdValues &values);
+    OkdCardReader(CardControls &controls, OkdValues &values);
 
     // The reading loop's parameters for dissertation card files.
     static const cardfile::CardFormat &format();
@@ -46,7 +48,7 @@ private:
     // beyond the last box are ignored.
     void fillNext(const QString &code, const QStringList &boxes, const QString &text);
 
-    OkdFields &m_fields;
+    CardControls &m_controls;
     OkdValues &m_values;
     QHash<QString, int> m_boxesTaken; // by code
 };

@@ -16,12 +16,12 @@ QString line(const QString &code, const QStringList &values)
 }
 
 // Fields written as "code\value", one line each, in this order.
-QStringList plainLines(const OkdFields &fields, const QStringList &codes,
+QStringList plainLines(const CardControls &controls, const QStringList &codes,
                        const QString &prefix = u"ed"_s)
 {
     QStringList lines;
     for (const QString &code : codes)
-        lines.append(line(code, {fields.text(prefix + code)}));
+        lines.append(line(code, {controls.text(prefix + code)}));
     return lines;
 }
 
@@ -50,22 +50,23 @@ QStringList organisationLines(const OkdValues &values)
     return lines;
 }
 
-QStringList personLines(const OkdFields &fields, const OkdValues &values)
+QStringList personLines(const CardControls &controls, const OkdValues &values)
 {
     QStringList lines;
     for (int n = 1; n <= 3; ++n) {
         const OkdPersonRow row = okdSupervisorRow(n);
         const languagecheck::Texts &names = values.supervisorNames.at(n - 1);
         const QString prefix = u"6156"_s + kSeparator + QString::number(n);
-        lines << line(prefix, {u"1"_s, names.at(0), fields.text(row.degree), fields.text(row.title),
-                               fields.text(row.code1), fields.text(row.code2)})
+        lines << line(prefix,
+                      {u"1"_s, names.at(0), controls.text(row.degree), controls.text(row.title),
+                       controls.text(row.code1), controls.text(row.code2)})
               << line(prefix, {u"2"_s, names.at(1)}) << line(prefix, {u"3"_s, names.at(2)});
     }
     for (int n = 1; n <= 4; ++n) {
         const OkdPersonRow row = okdOpponentRow(n);
-        lines << line(u"6165"_s,
-                      {QString::number(n), fields.text(row.name), fields.text(row.degree),
-                       fields.text(row.title), fields.text(row.code1), fields.text(row.code2)});
+        lines << line(u"6165"_s, {QString::number(n), controls.text(row.name),
+                                  controls.text(row.degree), controls.text(row.title),
+                                  controls.text(row.code1), controls.text(row.code2)});
     }
     return lines;
 }
@@ -83,6 +84,30 @@ const QList<OkdBlockCodes> &okdBlockCodes()
     return codes;
 }
 
+QString okdBlockFieldCode(int block, OrganisationBlocks::Box box)
+{
+    using Box = OrganisationBlocks::Box;
+    if (!OrganisationBlocks::stores(block, box))
+        return {};
+    if (box == Box::Council)
+        return u"7452"_s;
+    if (box == Box::Ministry)
+        return u"1334"_s;
+    if (block == 0)
+        return u"7461"_s;
+    const OkdBlockCodes &codes = okdBlockCodes().at(block - 1);
+    switch (box) {
+    case Box::Code:
+        return codes.code;
+    case Box::Name:
+        return codes.name;
+    case Box::Phone:
+        return codes.phone;
+    default:
+        return codes.place;
+    }
+}
+
 OkdPersonRow okdSupervisorRow(int supervisor)
 {
     const QString n = QString::number(supervisor);
@@ -97,34 +122,34 @@ OkdPersonRow okdOpponentRow(int opponent)
             u"Ed6165h"_s + n + u"a"_s};
 }
 
-QStringList okdCardLines(const OkdFields &fields, const OkdValues &values)
+QStringList okdCardLines(const CardControls &controls, const OkdValues &values)
 {
     QStringList lines = {
-        line(u"5013"_s, {fields.text(u"cb5013"_s)}),
-        line(u"5256"_s, {fields.text(u"cb5256"_s)}),
-        line(u"5418"_s, {fields.text(u"ed5418N"_s), fields.text(u"ed5418D"_s)}),
-        line(u"5438"_s, {fields.text(u"ed5438"_s)}),
+        line(u"5013"_s, {controls.text(u"cb5013"_s)}),
+        line(u"5256"_s, {controls.text(u"cb5256"_s)}),
+        line(u"5418"_s, {controls.text(u"ed5418N"_s), controls.text(u"ed5418D"_s)}),
+        line(u"5438"_s, {controls.text(u"ed5438"_s)}),
     };
     lines += languageLines(u"6147"_s, values.applicantNames);
-    lines << line(u"6642"_s, {fields.text(u"cb6642"_s) == u"1"_s ? u"1"_s : u"0"_s})
-          << line(u"7425"_s, {fields.text(u"ed7425"_s)})
-          << line(u"6444"_s, {fields.text(u"ed6444"_s)});
-    if (fields.text(u"Ed6444a"_s) != blankform::date)
-        lines << line(u"6444"_s, {fields.text(u"Ed6444a"_s)});
-    lines += plainLines(fields, {u"6480"_s, u"7434"_s, u"7020"_s, u"7021"_s});
-    lines += plainLines(fields, {u"7443"_s, u"7344"_s, u"5535"_s, u"5211"_s}, u"cb"_s);
+    lines << line(u"6642"_s, {controls.text(u"cb6642"_s) == u"1"_s ? u"1"_s : u"0"_s})
+          << line(u"7425"_s, {controls.text(u"ed7425"_s)})
+          << line(u"6444"_s, {controls.text(u"ed6444"_s)});
+    if (controls.text(u"Ed6444a"_s) != blankform::date)
+        lines << line(u"6444"_s, {controls.text(u"Ed6444a"_s)});
+    lines += plainLines(controls, {u"6480"_s, u"7434"_s, u"7020"_s, u"7021"_s});
+    lines += plainLines(controls, {u"7443"_s, u"7344"_s, u"5535"_s, u"5211"_s}, u"cb"_s);
     lines += languageLines(u"9045"_s, values.titles);
     lines += languageLines(u"9118"_s, values.abstracts);
     lines += organisationLines(values);
     lines += plainLines(
-        fields, {u"5742"_s, u"5751"_s, u"5760"_s, u"5778"_s, u"5787"_s, u"5481"_s, u"5472"_s});
-    lines += personLines(fields, values);
-    lines += plainLines(fields, {u"5634"_s});
+        controls, {u"5742"_s, u"5751"_s, u"5760"_s, u"5778"_s, u"5787"_s, u"5481"_s, u"5472"_s});
+    lines += personLines(controls, values);
+    lines += plainLines(controls, {u"5634"_s});
     for (const QString &box : okdnames::rubricBoxes())
-        lines << line(u"5616"_s, {fields.text(box)});
-    lines += plainLines(fields, {u"6174"_s, u"6140"_s});
-    lines << line(u"6273"_s, {fields.text(u"ed6273ns"_s), fields.text(u"ed6273vz"_s)});
-    if (!fields.text(u"REG"_s).isEmpty())
-        lines << line(u"reg"_s, {fields.text(u"REG"_s), fields.text(u"DREG"_s)});
+        lines << line(u"5616"_s, {controls.text(box)});
+    lines += plainLines(controls, {u"6174"_s, u"6140"_s});
+    lines << line(u"6273"_s, {controls.text(u"ed6273ns"_s), controls.text(u"ed6273vz"_s)});
+    if (!controls.text(u"REG"_s).isEmpty())
+        lines << line(u"reg"_s, {controls.text(u"REG"_s), controls.text(u"DREG"_s)});
     return lines;
 }

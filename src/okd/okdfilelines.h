@@ -2,6 +2,8 @@
 
 #include "okd/okdcard.h"
 
+#include "app/cardcontrols.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,9 @@ struct OkdBlockCodes
     QString code, name, place, phone;
 };
 const QList<OkdBlockCodes> &okdBlockCodes();
+// The file code `box` of `block` is written under; empty for a box the
+// block does not keep.
+QString okdBlockFieldCode(int block, OrganisationBlocks::Box box);
 
 // The supervisors' and opponents' rows: the controls of degree, academic
 // title and the two speciality codes.
@@ -26,4 +31,4 @@ OkdPersonRow okdSupervisorRow(int supervisor); // 1..3 (the name is on the windo
 OkdPersonRow okdOpponentRow(int opponent);     // 1..4
 
 // The card's lines in file order, without line ends.
-QStringList okdCardLines(const OkdFields &fields, const OkdValues &values);
+QStringList okdCardLines(const CardControls &controls, const OkdValues &values);

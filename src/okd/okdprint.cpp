@@ -73,11 +73,12 @@ void fillDateRow(SheetMemo &memo, const QString &value)
         memo.setCells(value);
 }
 
-void fillPage1(const OkdFields &fields, const OkdValues &values, ReportSheet &page)
+void fillPage1(const CardControls &controls, const OkdValues &values, ReportSheet &page)
 {
     for (const Copy &copy : kPage1Labels)
-        page.setCaption(QLatin1String(copy.item), fields.text(QLatin1String(copy.control)));
-    page.setCaption(u"QRLabel3"_s, fields.text(u"ed5418N"_s) + u","_s + fields.text(u"ed5418D"_s));
+        page.setCaption(QLatin1String(copy.item), controls.text(QLatin1String(copy.control)));
+    page.setCaption(u"QRLabel3"_s,
+                    controls.text(u"ed5418N"_s) + u","_s + controls.text(u"ed5418D"_s));
 
     const OrganisationBlocks &blocks = values.blocks;
     page.setCaption(u"QRLabel8"_s, blocks.councilCode);
@@ -92,16 +93,16 @@ void fillPage1(const OkdFields &fields, const OkdValues &values, ReportSheet &pa
         page.setCaption(QLatin1String(slot.phone), record.phone);
     }
 
-    fillFixedRow(page.memo(u"QRMemo4"_s), fields.text(u"ed5438"_s), kEmptyRegistration,
+    fillFixedRow(page.memo(u"QRMemo4"_s), controls.text(u"ed5438"_s), kEmptyRegistration,
                  kRegistrationWidth);
     page.setLines(u"QRMemo5"_s, sheetfill::numberedLines(values.applicantNames, false));
-    page.setCaption(u"QRLabel33"_s, fields.text(u"cb6642"_s) == u"1"_s ? u" Так "_s : u" Ні "_s);
-    fillDateRow(page.memo(u"QRMemo21"_s), fields.text(u"ed6444"_s));
-    const QString secondSpeciality = fields.text(u"Ed6444a"_s);
+    page.setCaption(u"QRLabel33"_s, controls.text(u"cb6642"_s) == u"1"_s ? u" Так "_s : u" Ні "_s);
+    fillDateRow(page.memo(u"QRMemo21"_s), controls.text(u"ed6444"_s));
+    const QString secondSpeciality = controls.text(u"Ed6444a"_s);
     page.setCaption(u"QRLabel47"_s,
                     isUnfilled(secondSpeciality, kEmptyDate) ? QString() : secondSpeciality);
-    fillDateRow(page.memo(u"QRMemo15"_s), fields.text(u"ed7434"_s));
-    page.setLines(u"QRMemo24"_s, linesOf(fields.text(u"ed7021"_s)));
+    fillDateRow(page.memo(u"QRMemo15"_s), controls.text(u"ed7434"_s));
+    page.setLines(u"QRMemo24"_s, linesOf(controls.text(u"ed7021"_s)));
     page.setLines(u"QRMemo26"_s, sheetfill::numberedLines(values.titles, true));
 }
 
@@ -118,14 +119,14 @@ const std::array<const char *, 6> kRubricLabels{"QRLabel15", "QRLabel16", "QRLab
 
 // "; degree; title; code; code" of a supervisor or an opponent, each part
 // only when it is set.
-QString personDetails(const OkdFields &fields, const OkdPersonRow &row)
+QString personDetails(const CardControls &controls, const OkdPersonRow &row)
 {
     QString details;
-    for (const QString &part : {fields.text(row.degree), fields.text(row.title)}) {
+    for (const QString &part : {controls.text(row.degree), controls.text(row.title)}) {
         if (!isUnfilled(part))
             details += u"; "_s + part;
     }
-    for (const QString &code : {fields.text(row.code1), fields.text(row.code2)}) {
+    for (const QString &code : {controls.text(row.code1), controls.text(row.code2)}) {
         if (!isUnfilled(code, kEmptyDate))
             details += u"; "_s + code;
     }
@@ -134,7 +135,7 @@ QString personDetails(const OkdFields &fields, const OkdPersonRow &row)
 
 // One line per supervisor; a supervisor without a name in any language
 // prints only the number, followed by an empty line.
-QStringList supervisorLines(const OkdFields &fields, const OkdValues &values)
+QStringList supervisorLines(const CardControls &controls, const OkdValues &values)
 {
     QStringList lines;
     for (int n = 1; n <= 3; ++n) {
@@ -147,37 +148,37 @@ QStringList supervisorLines(const OkdFields &fields, const OkdValues &values)
             continue;
         }
         lines << number + u" 1. "_s + names[0] + u" 2. "_s + names[1] + u" 3. "_s + names[2] +
-                     personDetails(fields, okdSupervisorRow(n));
+                     personDetails(controls, okdSupervisorRow(n));
     }
     return lines;
 }
 
-QStringList opponentLines(const OkdFields &fields)
+QStringList opponentLines(const CardControls &controls)
 {
     QStringList lines;
     for (int n = 1; n <= 4; ++n) {
         const OkdPersonRow row = okdOpponentRow(n);
-        const QString name = fields.text(row.name);
+        const QString name = controls.text(row.name);
         lines << QString::number(n) + u". "_s +
-                     (name.isEmpty() ? kBlank : name + personDetails(fields, row))
+                     (name.isEmpty() ? kBlank : name + personDetails(controls, row))
               << QString();
     }
     return lines;
 }
 
-void fillPage2(const OkdFields &fields, const OkdValues &values, ReportSheet &page)
+void fillPage2(const CardControls &controls, const OkdValues &values, ReportSheet &page)
 {
     for (const Copy &copy : kPage2Labels)
-        page.setCaption(QLatin1String(copy.item), fields.text(QLatin1String(copy.control)));
-    page.setLines(u"QRMemo3"_s, supervisorLines(fields, values));
-    page.setLines(u"QRMemo4"_s, opponentLines(fields));
+        page.setCaption(QLatin1String(copy.item), controls.text(QLatin1String(copy.control)));
+    page.setLines(u"QRMemo3"_s, supervisorLines(controls, values));
+    page.setLines(u"QRMemo4"_s, opponentLines(controls));
     const QStringList &rubrics = okdnames::rubricBoxes();
     for (size_t i = 0; i < kRubricLabels.size(); ++i)
         sheetfill::fillRubric(page.label(QLatin1String(kRubricLabels[i])),
-                              fields.text(rubrics.at(qsizetype(i))));
-    page.setLines(u"QRMemo5"_s, linesOf(fields.text(u"ed6174"_s)));
-    const QString degree = fields.text(u"ed6273ns"_s);
-    const QString title = fields.text(u"ed6273vz"_s);
+                              controls.text(rubrics.at(qsizetype(i))));
+    page.setLines(u"QRMemo5"_s, linesOf(controls.text(u"ed6174"_s)));
+    const QString degree = controls.text(u"ed6273ns"_s);
+    const QString title = controls.text(u"ed6273vz"_s);
     page.setLines(u"QRMemo6"_s, {isUnfilled(degree) ? title : degree + u", "_s + title});
 }
 
@@ -242,11 +243,11 @@ int fillAbstracts(const OkdValues &values, SheetSet &sheets, QStringList &notice
 
 } // namespace
 
-OkdPrintRun fillOkdSheets(const OkdFields &fields, const OkdValues &values, SheetSet &sheets)
+OkdPrintRun fillOkdSheets(const CardControls &controls, const OkdValues &values, SheetSet &sheets)
 {
     OkdPrintRun run;
-    fillPage1(fields, values, sheets.QROkd1());
-    fillPage2(fields, values, sheets.QROkd2());
+    fillPage1(controls, values, sheets.QROkd1());
+    fillPage2(controls, values, sheets.QROkd2());
     run.contSheets = fillAbstracts(values, sheets, run.notices);
     return run;
 }

@@ -2,6 +2,8 @@
 
 #include "okd/okdcard.h"
 
+#include "app/cardcontrols.h"
+
 #include <QStringList>
 
 class CompositeReport;
@@ -20,7 +22,7 @@ struct OkdPrintRun
     // How many continuation pages hold abstract text (0 to 4).
     int contSheets = 0;
 };
-OkdPrintRun fillOkdSheets(const OkdFields &fields, const OkdValues &values, SheetSet &sheets);
+OkdPrintRun fillOkdSheets(const CardControls &controls, const OkdValues &values, SheetSet &sheets);
 
 // The sheets of a run in print order: the two card pages, then the first
 // `contSheets` continuation pages.

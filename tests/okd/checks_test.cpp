@@ -1,6 +1,13 @@
 #include "okd/frmokd.h"
+#include "okd/okddocument.h"
+#include "okd/support/okdfiles.h"
 #include "okd/support/okdwindow.h"
 
+#include "cardfile/fieldchecks.h"
+#include "cardfile/languagecheck.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -153,6 +160,54 @@ private slots:
         okd.focus(u"ed5616a"_s);
         okd.tab();
         QCOMPARE(okd.focused(), u"BitBtn4"_s);
+    }
+
+    // A whole card read from a file and checked without a window: each row
+    // changes one line of a full card, the expected messages come from the
+    // check functions the editor runs.
+    void wholeCard_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("passes") << u"5256\\"_s << u"5256\\4"_s << QString() << QStringList();
+        QTest::newRow("bad date") << u"5418\\"_s << u"5418\\123/45\\32.13.05"_s << u"5418 ed5418D"_s
+                                  << fieldchecks::checkDate(u"32.13.05"_s);
+        QTest::newRow("no Ukrainian applicant name")
+            << u"6147\\1\\"_s << QString() << u"6147 ed6147"_s
+            << QStringList{languagecheck::check(languagecheck::Ukrainian, {},
+                                                languagecheck::Prompts::Surnames)
+                               ->message};
+        QTest::newRow("supervisor without Russian name")
+            << u"6156\\2\\2\\"_s << QString() << QString() << QStringList();
+        // Block 3 is not the one shown after reading.
+        QTest::newRow("code of a block not shown")
+            << u"2484\\"_s << u"2484\\0213456"_s << u"2484 edCod"_s
+            << fieldchecks::checkOrganisationCode(u"0213456 "_s, u"ю"_s, QString());
+    }
+
+    void wholeCard()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, line);
+        QFETCH(QString, where);
+        QFETCH(QStringList, messages);
+        QTemporaryDir folder;
+        QFile file(folder.filePath(u"okd.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cardBytes(withLine(okdFullCardLines(), prefix, line)));
+        file.close();
+        OkdDocument card;
+        QVERIFY(card.read(file.fileName()));
+
+        QStringList failures;
+        for (const FieldFailure &failure : card.checkFields())
+            failures << failure.fieldCode + u' ' + failure.control + u' ' + failure.message;
+        QStringList expected;
+        for (const QString &message : messages)
+            expected << where + u' ' + message;
+        QCOMPARE(failures, expected);
     }
 };
 

@@ -24,12 +24,18 @@ const QString kNotice = u"Для реферату формується прод�
 const QString kCutOff = u"Реферат не вміщується у форму: частину тексту не надруковано !"_s;
 
 // The card's controls as plain texts; a control not set reads as empty.
-class Fields : public OkdFields
+// Printing only reads texts.
+class Fields : public CardControls
 {
 public:
     QHash<QString, QString> texts;
     QString text(const QString &control) const override { return texts.value(control); }
     void setText(const QString &control, const QString &text) override { texts[control] = text; }
+    void selectItem(const QString &, int) override {}
+    int itemIndex(const QString &) const override { return -1; }
+    void setItemIndex(const QString &, int) override {}
+    void focus(const QString &) override {}
+    void showKindLook(const PartyKinds &, PersonKind) override {}
 };
 
 // Words of nine letters and a blank: "1. " + 200 of them has its blanks at
