@@ -1,7 +1,5 @@
 #include "app/cardeditor.h"
 
-#include "app/dialogs.h"
-
 namespace {
 std::function<void(CardKind)> &opener()
 {
@@ -19,10 +17,4 @@ void openEditor(CardKind kind)
 {
     if (opener())
         opener()(kind);
-}
-
-bool CardEditor::printToPdf(const QString &)
-{
-    dialogs().inform(QStringLiteral("Друк цієї картки у файл PDF недоступний."));
-    return false;
 }

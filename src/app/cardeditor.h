@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/cardkind.h"
-#include "app/fieldcheckrun.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <optional>
 
 // What the main window and the command line need from a card editor window.
 // Every editor window implements it besides being a QWidget.
@@ -29,16 +27,6 @@ public:
     // "Відкрити...": asks about unsaved changes and for a file, then reads it.
     // Returns true when a file was read to its end without an error.
     virtual bool open() = 0;
-    // "Друк" into the PDF file `path` instead of the preview: the same
-    // filling and notices, exactly the pages the preview would show. Returns
-    // true when the file was written; otherwise the reason was shown through
-    // the dialogs service and nothing was written. An editor that cannot
-    // print says so.
-    virtual bool printToPdf(const QString &path);
-    // Runs every check that leaving a field runs, on the card as it stands,
-    // without moving the cursor or changing the card. Nothing when this
-    // editor cannot check a whole card.
-    virtual std::optional<QList<FieldFailure>> checkFields() const { return std::nullopt; }
 };
 
 // The main window installs how a fresh editor of a kind is opened; an

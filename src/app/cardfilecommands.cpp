@@ -18,13 +18,18 @@ bool saveAs(CardEditor &editor, QString &saveName, const QString &defaultName,
     if (name.isEmpty())
         return false;
     saveName = name;
-    const cardfile::FileResult written = cardfile::writeCardFile(name, lines());
-    if (!written.ok) {
-        dialogs().inform(written.error);
+    if (!writeCard(name, lines()))
         return false;
-    }
     editor.setModified(false);
     return true;
+}
+
+bool writeCard(const QString &path, const QStringList &lines)
+{
+    const cardfile::FileResult written = cardfile::writeCardFile(path, lines);
+    if (!written.ok)
+        dialogs().inform(written.error);
+    return written.ok;
 }
 
 std::optional<QString> chooseFileToOpen(CardEditor &editor)

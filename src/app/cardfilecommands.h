@@ -19,6 +19,10 @@ namespace cardfilecommands {
 bool saveAs(CardEditor &editor, QString &saveName, const QString &defaultName,
             const std::function<QStringList()> &lines);
 
+// Writes the card's `lines` to `path`; a failed write is reported. Returns
+// whether the card was written.
+bool writeCard(const QString &path, const QStringList &lines);
+
 // The unsaved-changes question, then the open dialog. Nothing when the
 // question was cancelled; an empty path when the dialog was cancelled or the
 // file chosen does not exist; else the path.

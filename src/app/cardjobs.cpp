@@ -1,15 +1,13 @@
 #include "app/cardjobs.h"
 
-#include "app/cardeditor.h"
+#include "app/carddocument.h"
 #include "app/consoledialogs.h"
 #include "app/dialogs.h"
 #include "app/editorregistry.h"
 #include "cardfile/cardreader.h"
 #include "cardfile/piece.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QWidget>
 
 namespace {
 
@@ -50,12 +48,12 @@ void CardJobs::report(const QString &card, const QString &message)
     console.inform(message);
 }
 
-CardEditor *CardJobs::editorFor(CardKind kind)
+CardDocument *CardJobs::documentFor(CardKind kind)
 {
-    std::unique_ptr<QWidget> &editor = m_editors[kind];
-    if (!editor)
-        editor.reset(createEditor(kind));
-    return cardEditorOf(editor.get());
+    std::unique_ptr<CardDocument> &document = m_documents[kind];
+    if (!document)
+        document = createDocument(kind);
+    return document.get();
 }
 
 // The kind named by the card's 5013 line, the first coded line of every card
@@ -91,7 +89,8 @@ bool CardJobs::run(const QString &card, const QString &output, const Job &job)
     const std::optional<CardKind> kind = kindOf(card);
     if (!kind)
         return false;
-    if (!hasEditorFactory(*kind)) {
+    CardDocument *document = documentFor(*kind);
+    if (!document) {
         report(card, QStringLiteral("Картки %1 у цій збірці програми ще не підтримуються.")
                          .arg(shortName(*kind)));
         return false;
@@ -99,16 +98,11 @@ bool CardJobs::run(const QString &card, const QString &output, const Job &job)
 
     ConsoleDialogs console(m_errors);
     prepare(console, card);
-    console.setOpenPath(card);
     const DialogsInstallation installed(&console);
-    CardEditor *editor = editorFor(*kind);
     bool written = false;
-    if (!editor->open())
+    if (!document->read(card))
         console.inform(QStringLiteral("Картку з файлу «%1» не прочитано.").arg(card));
-    else if (!(written = job(*editor, console, output)))
+    else if (!(written = job(*document, console, output)))
         console.inform(QStringLiteral("Файл «%1» не записано.").arg(output));
-    // Windows the editor closed on the way go now, as the event loop would
-    // let them go, so that memory stays flat over many cards.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return written;
 }

@@ -10,20 +10,19 @@
 #include <memory>
 #include <optional>
 
-class CardEditor;
+class CardDocument;
 class ConsoleDialogs;
-class QWidget;
 
 // Runs one command of the command line on cards, one after another, through
-// the card editors themselves: each card is opened in a hidden editor of its
-// kind exactly as "Відкрити..." would, then written or printed by the job.
-// One editor of each kind serves every card of that kind, so many cards cost
-// one start of the program and memory stays flat.
+// the windowless documents of their kinds, which run the editors' own rules:
+// each card is read exactly as "Відкрити..." reads it, then written, printed
+// or checked by the job. One document of each kind serves every card of that
+// kind, so many cards cost one start of the program and memory stays flat.
 class CardJobs
 {
 public:
     // What is done with an opened card; returns whether it was written.
-    using Job = std::function<bool(CardEditor &, ConsoleDialogs &, const QString &output)>;
+    using Job = std::function<bool(CardDocument &, ConsoleDialogs &, const QString &output)>;
 
     // How messages look: each names the card it is about; each starts on a
     // cleared line (a progress line may stand there on a terminal).
@@ -49,12 +48,12 @@ public:
     void report(const QString &card, const QString &message);
 
 private:
-    CardEditor *editorFor(CardKind kind);
+    CardDocument *documentFor(CardKind kind);
     std::optional<CardKind> kindOf(const QString &card);
     void prepare(ConsoleDialogs &console, const QString &card) const;
 
     std::optional<CardKind> m_kind;
     std::FILE *m_errors;
     Messages m_messages;
-    std::map<CardKind, std::unique_ptr<QWidget>> m_editors;
+    std::map<CardKind, std::unique_ptr<CardDocument>> m_documents;
 };

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
-#include "app/cardeditor.h"
+#include "app/carddocument.h"
+#include "app/cardfilecommands.h"
 #include "app/cardjobs.h"
 #include "app/consoledialogs.h"
 
@@ -45,13 +46,12 @@ void writeLine(std::FILE *stream, const QString &text)
 CardJobs::Job jobOf(Command command)
 {
     if (command == Command::Convert) {
-        return [](CardEditor &editor, ConsoleDialogs &console, const QString &output) {
-            console.setSavePath(output);
-            return editor.saveAs();
+        return [](CardDocument &card, ConsoleDialogs &, const QString &output) {
+            return cardfilecommands::writeCard(output, card.writeCard());
         };
     }
-    return [](CardEditor &editor, ConsoleDialogs &, const QString &output) {
-        return editor.printToPdf(output);
+    return [](CardDocument &card, ConsoleDialogs &, const QString &output) {
+        return card.printToPdf(output);
     };
 }
 
@@ -162,19 +162,12 @@ int runCheck(std::optional<CardKind> kind, const QStringList &cards, std::FILE *
         }
         bool checked = false;
         jobs.run(card.absoluteFilePath(), QString(),
-                 [&](CardEditor &editor, ConsoleDialogs &console, const QString &) {
-                     const std::optional<QList<FieldFailure>> failures = editor.checkFields();
-                     if (!failures) {
-                         console.inform(
-                             QStringLiteral("Перевірка карток %1 у цій збірці програми ще не "
-                                            "підтримується.")
-                                 .arg(shortName(editor.cardKind())));
-                         return true;
-                     }
+                 [&](CardDocument &document, ConsoleDialogs &, const QString &) {
+                     const QList<FieldFailure> failures = document.checkFields();
                      checked = true;
-                     for (const FieldFailure &failure : *failures)
+                     for (const FieldFailure &failure : failures)
                          writeLine(output, failureLine(card.fileName(), failure));
-                     failed = failed || !failures->isEmpty();
+                     failed = failed || !failures.isEmpty();
                      return true;
                  });
         unread = unread || !checked;

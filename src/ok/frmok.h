@@ -32,16 +32,11 @@ public:
     // Empties the card before a file is read.
     void compNil();
 
-    std::optional<QList<FieldFailure>> checkFields() const override
-    {
-        return m_logic.checkFields();
-    }
-
     // "Друк" (N8Click): fills the sheets, shows the notices and opens the
     // preview of the pages (frmokprint.cpp).
     void N8Click();
     // The same filling and pages written to a PDF file.
-    bool printToPdf(const QString &path) override;
+    bool printToPdf(const QString &path);
     // The editor's composite report, made on first use.
     CompositeReport &QRCompositeReport1();
 

@@ -37,7 +37,7 @@ public:
     // "Відкрити..." (Open1Click).
     bool open() override;
     // "Друк..." into a PDF file instead of the preview.
-    bool printToPdf(const QString &path) override;
+    bool printToPdf(const QString &path);
 
     // The card's lines in file order, as "Записати як ..." writes them. A
     // dissertation kind outside its list is written (and shown) as "04".
@@ -47,11 +47,6 @@ public:
     bool readCard(const QString &path);
     // Empties the card.
     void compNil();
-
-    std::optional<QList<FieldFailure>> checkFields() const override
-    {
-        return m_logic.checkFields();
-    }
 
     const OkdValues &values() const { return m_logic.values(); }
     const OkdEditorLogic &logic() const { return m_logic; }

@@ -39,11 +39,8 @@ public:
     void N8Click();
     // The same filling and pages written to a PDF file instead of the
     // preview (frmrk1print.cpp).
-    bool printToPdf(const QString &path) override;
-    std::optional<QList<FieldFailure>> checkFields() const override
-    {
-        return m_logic.checkFields();
-    }
+    bool printToPdf(const QString &path);
+    QList<FieldFailure> checkFields() const { return m_logic.checkFields(); }
     // The editor's composite report, made on first use.
     CompositeReport &QRCompositeReport1();
 

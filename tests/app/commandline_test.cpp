@@ -64,9 +64,9 @@ private slots:
 
     void noCommandStartsTheWindow();
     void argumentErrorsExitWithAMessage();
-    void convertGoesThroughTheEditorOfTheCardsKind();
+    void convertGoesThroughTheDocumentOfTheCardsKind();
     void failedReadWritesNothing();
-    void kindWithoutEditorAndEditorWithoutPrintingAreRefused();
+    void kindWithoutDocumentAndDocumentWithoutPrintingAreRefused();
     void helpDescribesTheCommands();
     void commandWordsNeedNoDisplay();
     void manyCardsGoOnPastAFailure();
@@ -125,16 +125,14 @@ void CommandLineTest::argumentErrorsExitWithAMessage()
     QVERIFY(FakeEditor::journal.isEmpty());
 }
 
-void CommandLineTest::convertGoesThroughTheEditorOfTheCardsKind()
+void CommandLineTest::convertGoesThroughTheDocumentOfTheCardsKind()
 {
-    // Relative names are taken from the current directory, even if the
-    // editor moves it while it works.
     const Run byLine =
         run({QStringLiteral("convert"), QStringLiteral("rk.txt"), QStringLiteral("copy.txt")});
     QCOMPARE(byLine.exitCode, std::optional<int>(0));
     const QString copy = folder.filePath(QStringLiteral("copy.txt"));
-    QCOMPARE(FakeEditor::journal, (QStringList{QStringLiteral("RK1 opened ") + rkCard,
-                                               QStringLiteral("RK1 saved ") + copy}));
+    QCOMPARE(FakeEditor::journal,
+             (QStringList{QStringLiteral("RK1 opened ") + rkCard, QStringLiteral("RK1 written")}));
     QVERIFY(readFile(copy).startsWith("RK card: 5013\\01"));
 
     // The 5013 line decides the kind; blanks around code and value are read
@@ -194,9 +192,9 @@ void CommandLineTest::failedReadWritesNothing()
     QVERIFY(unwritten.errors.contains(QStringLiteral("не записано")));
 }
 
-void CommandLineTest::kindWithoutEditorAndEditorWithoutPrintingAreRefused()
+void CommandLineTest::kindWithoutDocumentAndDocumentWithoutPrintingAreRefused()
 {
-    registerEditorFactory(CardKind::OKD, {});
+    registerDocumentFactory(CardKind::OKD, {});
     writeFile(QStringLiteral("okd.txt"), "5013\\05\r\n");
     const Run noEditor =
         run({QStringLiteral("convert"), QStringLiteral("okd.txt"), QStringLiteral("okd-out.txt")});
@@ -204,7 +202,7 @@ void CommandLineTest::kindWithoutEditorAndEditorWithoutPrintingAreRefused()
     QVERIFY(noEditor.errors.contains(QStringLiteral("ОКД")));
     QVERIFY(!QFile::exists(QStringLiteral("okd-out.txt")));
 
-    // An editor that cannot print is opened, says so, and nothing is written.
+    // A document that cannot print is read, says so, and nothing is written.
     FakeEditor::journal.clear();
     const Run pdf = run({QStringLiteral("pdf"), rkCard, QStringLiteral("card.pdf")});
     QCOMPARE(pdf.exitCode, std::optional<int>(2));
@@ -245,8 +243,8 @@ void CommandLineTest::commandWordsNeedNoDisplay()
 }
 
 // Cards of mixed kinds into one folder: a card that cannot be read is named
-// with its reason, the others are written, one editor of a kind serves all
-// cards of that kind.
+// with its reason, the others are written, one document of a kind serves
+// all cards of that kind.
 void CommandLineTest::manyCardsGoOnPastAFailure()
 {
     writeFile(QStringLiteral("ok.txt"), "5013\\03\r\n");

@@ -362,12 +362,11 @@ private slots:
         const QStringList before = rk.window()->writeCard();
         const bool modified = rk.window()->isModified();
 
-        const std::optional<QList<FieldFailure>> failures = rk.window()->checkFields();
-        QVERIFY(failures);
-        QCOMPARE(*failures, (QList<FieldFailure>{
-                                {u"5418"_s, u"ed5418D"_s, u"Помилка в місяці!"_s},
-                                {u"2458"_s, u"ed2458"_s,
-                                 u"2458.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"_s}}));
+        QCOMPARE(rk.window()->checkFields(),
+                 (QList<FieldFailure>{
+                     {u"5418"_s, u"ed5418D"_s, u"Помилка в місяці!"_s},
+                     {u"2458"_s, u"ed2458"_s,
+                      u"2458.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"_s}}));
         QCOMPARE(rk.messages(), QStringList());
         QCOMPARE(rk.focused(), u"ed5256"_s);
         QCOMPARE(rk.window()->writeCard(), before);

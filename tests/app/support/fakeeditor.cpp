@@ -15,6 +15,7 @@ QStringList FakeEditor::journal;
 
 namespace {
 std::array<int, 3> created{};
+std::array<int, 3> documents{};
 } // namespace
 
 FakeEditor::FakeEditor(CardKind kind) : kind_(kind)
@@ -72,12 +73,45 @@ void FakeEditor::closeEvent(QCloseEvent *event)
 void FakeEditor::registerAll()
 {
     created = {};
-    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD})
+    documents = {};
+    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD}) {
         registerEditorFactory(kind, [kind] { return new FakeEditor(kind); });
+        registerDocumentFactory(kind, [kind] { return std::make_unique<FakeDocument>(kind); });
+    }
 }
 
 void FakeEditor::unregisterAll()
 {
-    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD})
+    for (CardKind kind : {CardKind::RK, CardKind::OK, CardKind::OKD}) {
         registerEditorFactory(kind, {});
+        registerDocumentFactory(kind, {});
+    }
+}
+
+FakeDocument::FakeDocument(CardKind kind)
+    : kind_(kind),
+      name_(defaultCardName(kind) + QString::number(++documents[static_cast<std::size_t>(kind)]))
+{}
+
+bool FakeDocument::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    card_ = QString::fromLatin1(file.readAll()).trimmed();
+    FakeEditor::journal.append(name_ + QStringLiteral(" opened ") + path);
+    // A card that holds the word "broken" cannot be read to its end.
+    return !card_.contains(QLatin1String("broken"));
+}
+
+QStringList FakeDocument::writeCard()
+{
+    FakeEditor::journal.append(name_ + QStringLiteral(" written"));
+    return {QStringLiteral("%1 card: %2").arg(defaultCardName(kind_), card_)};
+}
+
+bool FakeDocument::printToPdf(const QString &)
+{
+    dialogs().inform(QStringLiteral("Друк цієї картки у файл PDF недоступний."));
+    return false;
 }

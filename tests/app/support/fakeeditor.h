@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/carddocument.h"
 #include "app/cardeditor.h"
 
 #include <QStringList>
@@ -23,7 +24,8 @@ public:
     QStringList writeCard() override { return {card}; }
     bool open() override;
 
-    // Registers a factory for each kind that names its editors RK1, RK2, OKD1...
+    // Registers factories for each kind that name its editors and documents
+    // RK1, RK2, OKD1...
     static void registerAll();
     static void unregisterAll();
 
@@ -36,4 +38,24 @@ protected:
 private:
     CardKind kind_;
     bool modified_ = false;
+};
+
+// A windowless document standing in for a card kind's: it keeps its card as
+// one line of text and cannot print. Reading and writing go to
+// FakeEditor::journal as "<name> opened <path>" and "<name> written".
+class FakeDocument : public CardDocument
+{
+public:
+    explicit FakeDocument(CardKind kind);
+
+    CardKind cardKind() const override { return kind_; }
+    bool read(const QString &path) override;
+    QStringList writeCard() override;
+    bool printToPdf(const QString &path) override;
+    QList<FieldFailure> checkFields() const override { return {}; }
+
+private:
+    CardKind kind_;
+    QString name_;
+    QString card_;
 };
