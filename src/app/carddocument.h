@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class PreparedReport;
+
 // A card of one kind without a window, for the command line: read from a
 // file as "Відкрити..." reads it, written as "Записати як..." lays it out,
 // printed as "Друк" prints it and checked as leaving each field checks it.
@@ -24,10 +28,12 @@ public:
     virtual bool read(const QString &path) = 0;
     // The card's lines in file order, exactly as the editor writes them.
     virtual QStringList writeCard() = 0;
-    // The pages "Друк" prepares, with its notices shown, written to the PDF
-    // file `path`. Returns true when the file was written; otherwise the
-    // reason was shown and nothing was written.
-    virtual bool printToPdf(const QString &path) = 0;
+    // Fills the sheets as "Друк" does, shows its notices and prepares the
+    // pages; nothing (with the reason shown) when the card cannot be printed.
+    virtual std::shared_ptr<const PreparedReport> printedPages() = 0;
+    // Those pages written to the PDF file `path`. Returns true when the file
+    // was written; otherwise the reason was shown and nothing was written.
+    bool printToPdf(const QString &path);
     // Runs every check that leaving a field runs, on the card as it stands.
     virtual QList<FieldFailure> checkFields() const = 0;
 };

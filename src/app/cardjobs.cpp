@@ -48,6 +48,11 @@ void CardJobs::report(const QString &card, const QString &message)
     console.inform(message);
 }
 
+QString CardJobs::notWritten(const QString &output)
+{
+    return QStringLiteral("Файл «%1» не записано.").arg(output);
+}
+
 CardDocument *CardJobs::documentFor(CardKind kind)
 {
     std::unique_ptr<CardDocument> &document = m_documents[kind];
@@ -103,6 +108,6 @@ bool CardJobs::run(const QString &card, const QString &output, const Job &job)
     if (!document->read(card))
         console.inform(QStringLiteral("Картку з файлу «%1» не прочитано.").arg(card));
     else if (!(written = job(*document, console, output)))
-        console.inform(QStringLiteral("Файл «%1» не записано.").arg(output));
+        console.inform(notWritten(output));
     return written;
 }

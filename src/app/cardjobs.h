@@ -44,8 +44,10 @@ public:
     // nothing was written.
     bool run(const QString &card, const QString &output, const Job &job);
 
-    // Reports a failure that concerns `card` before anything was opened.
+    // Reports a failure that concerns `card`.
     void report(const QString &card, const QString &message);
+    // What is said after a failure to write `output`.
+    static QString notWritten(const QString &output);
 
 private:
     CardDocument *documentFor(CardKind kind);

@@ -27,14 +27,6 @@ void fillSheets(const CardPrinting::Fill &fill)
         dialogs().inform(notice);
 }
 
-bool exportPdf(CompositeReport &report, const QString &path)
-{
-    const ExportResult written = report.exportPdf(path);
-    if (!written)
-        dialogs().inform(written.error);
-    return bool(written);
-}
-
 } // namespace
 
 void CardPrinting::preview(const QString &pdfName)
@@ -46,15 +38,23 @@ void CardPrinting::preview(const QString &pdfName)
 bool CardPrinting::printToPdf(const QString &path)
 {
     fillSheets(m_fill);
-    return exportPdf(report(), path);
+    return writePagesToPdf(*report().prepare(), path);
 }
 
-bool printSheetsToPdf(const CardPrinting::Fill &fill, const CardPrinting::AddReports &addReports,
-                      const QString &path)
+std::shared_ptr<const PreparedReport> prepareSheets(const CardPrinting::Fill &fill,
+                                                    const CardPrinting::AddReports &addReports)
 {
     fillSheets(fill);
     CompositeReport report;
     report.setOnAddReports(
         [&addReports](CompositeReport &run) { addReports(run, SheetSet::shared()); });
-    return exportPdf(report, path);
+    return report.prepare();
+}
+
+bool writePagesToPdf(const PreparedReport &pages, const QString &path)
+{
+    const ExportResult written = pages.writePdf(path);
+    if (!written)
+        dialogs().inform(written.error);
+    return bool(written);
 }

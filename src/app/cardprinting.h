@@ -4,8 +4,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class CompositeReport;
+class PreparedReport;
 class QWidget;
 class SheetSet;
 
@@ -38,9 +40,10 @@ private:
     CompositeReport *m_report = nullptr;
 };
 
-// "Друк" into the PDF file `path` without a window: fills the shared sheets,
-// shows the notices through the dialogs service, then prepares the sheets
-// `addReports` lists and writes their pages. False (with the reason shown)
-// when the file could not be written.
-bool printSheetsToPdf(const CardPrinting::Fill &fill, const CardPrinting::AddReports &addReports,
-                      const QString &path);
+// "Друк" without a window: fills the shared sheets, shows the notices
+// through the dialogs service and prepares the sheets `addReports` lists.
+std::shared_ptr<const PreparedReport> prepareSheets(const CardPrinting::Fill &fill,
+                                                    const CardPrinting::AddReports &addReports);
+// Writes prepared pages to the PDF file `path`; false (with the reason
+// shown) when the file could not be written.
+bool writePagesToPdf(const PreparedReport &pages, const QString &path);

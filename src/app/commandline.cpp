@@ -4,6 +4,7 @@
 #include "app/cardfilecommands.h"
 #include "app/cardjobs.h"
 #include "app/consoledialogs.h"
+#include "app/pdfwriters.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -99,8 +100,27 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
     }
     const bool terminal = isatty(fileno(errors)) != 0;
     CardJobs jobs(kind, errors, {true, terminal});
-    const CardJobs::Job job = jobOf(command);
     int failed = 0;
+    // PDF files are written on worker threads while the next cards are read
+    // and filled; a file that fails is reported when its turn comes.
+    PdfWriters writers([&](const PdfWriters::Outcome &done) {
+        if (done.result)
+            return;
+        jobs.report(done.card, done.result.error);
+        jobs.report(done.card, CardJobs::notWritten(done.output));
+        ++failed;
+    });
+    QString current;
+    const CardJobs::Job job =
+        command == Command::Pdf
+            ? [&](CardDocument &document, ConsoleDialogs &, const QString &output) {
+                  std::shared_ptr<const PreparedReport> pages = document.printedPages();
+                  if (!pages)
+                      return false;
+                  writers.write(current, std::move(pages), output);
+                  return true;
+              }
+            : jobOf(command);
     for (qsizetype i = 0; i < cards.size(); ++i) {
         const QFileInfo &card = files[i];
         if (terminal) {
@@ -117,9 +137,11 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
             ++failed;
             continue;
         }
-        if (!jobs.run(card.absoluteFilePath(), outputIn(folder, command, card), job))
+        current = card.absoluteFilePath();
+        if (!jobs.run(current, outputIn(folder, command, card), job))
             ++failed;
     }
+    writers.finish();
     if (terminal)
         std::fputs("\r\033[K", errors);
     if (failed > 0)

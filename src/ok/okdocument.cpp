@@ -49,8 +49,8 @@ bool OkDocument::read(const QString &path)
     return tellReadingOutcome(readInto(m_logic, path));
 }
 
-bool OkDocument::printToPdf(const QString &path)
+std::shared_ptr<const PreparedReport> OkDocument::printedPages()
 {
-    return printSheetsToPdf([this](SheetSet &sheets) { return fillOkSheets(m_logic, sheets); },
-                            addOkReports, path);
+    return prepareSheets([this](SheetSet &sheets) { return fillOkSheets(m_logic, sheets); },
+                         addOkReports);
 }

@@ -51,12 +51,11 @@ bool OkdDocument::read(const QString &path)
     return tellReadingOutcome(readInto(m_logic, path));
 }
 
-bool OkdDocument::printToPdf(const QString &path)
+std::shared_ptr<const PreparedReport> OkdDocument::printedPages()
 {
-    return printSheetsToPdf(
+    return prepareSheets(
         [this](SheetSet &sheets) { return fillSheets(m_logic, sheets, m_contSheets); },
         [this](CompositeReport &report, const SheetSet &sheets) {
             addOkdReports(report, sheets, m_contSheets);
-        },
-        path);
+        });
 }

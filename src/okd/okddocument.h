@@ -18,7 +18,7 @@ public:
     CardKind cardKind() const override { return CardKind::OKD; }
     bool read(const QString &path) override;
     QStringList writeCard() override { return linesOf(m_logic); }
-    bool printToPdf(const QString &path) override;
+    std::shared_ptr<const PreparedReport> printedPages() override;
     QList<FieldFailure> checkFields() const override { return m_logic.checkFields(); }
 
     // How opening a file fills a card, in the window and here alike: the

@@ -39,7 +39,9 @@ QFont makeScaledFont(const FontSpec &fontRow)
 // application.
 QHash<char16_t, double> *advancesOf(const FontSpec &fontRow)
 {
-    static std::vector<std::pair<FontSpec, std::unique_ptr<QHash<char16_t, double>>>> fonts;
+    // One memory per thread: PDF files of a batch are written on several.
+    static thread_local std::vector<std::pair<FontSpec, std::unique_ptr<QHash<char16_t, double>>>>
+        fonts;
     for (auto &[known, advances] : fonts) {
         if (known == fontRow)
             return advances.get();

@@ -44,8 +44,8 @@ QStringList RkDocument::writeCard()
     return rkCardLines(m_logic);
 }
 
-bool RkDocument::printToPdf(const QString &path)
+std::shared_ptr<const PreparedReport> RkDocument::printedPages()
 {
-    return printSheetsToPdf([this](SheetSet &sheets) { return fillRkSheets(m_logic, sheets); },
-                            addRkReports, path);
+    return prepareSheets([this](SheetSet &sheets) { return fillRkSheets(m_logic, sheets); },
+                         addRkReports);
 }

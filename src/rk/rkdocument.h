@@ -16,7 +16,7 @@ public:
     CardKind cardKind() const override { return CardKind::RK; }
     bool read(const QString &path) override;
     QStringList writeCard() override;
-    bool printToPdf(const QString &path) override;
+    std::shared_ptr<const PreparedReport> printedPages() override;
     QList<FieldFailure> checkFields() const override { return m_logic.checkFields(); }
 
     // How opening a file fills a card, in the window and here alike: the

@@ -70,6 +70,21 @@ private slots:
             alone += m_run.run({u"check"_s, card}).output;
         QCOMPARE(m_run.run(QStringList{u"check"_s} + m_cards).output, alone);
     }
+
+    // A PDF that cannot be written (a folder stands in its place) is named
+    // with the reason; the cards before and after it are written.
+    void aFileThatCannotBeWrittenIsReported()
+    {
+        const QString folder = m_run.path(u"blocked"_s);
+        QVERIFY(QDir().mkpath(folder + u"/rk-new.pdf"_s));
+        const ProgramRun::Result batch =
+            m_run.run(QStringList{u"pdf"_s, u"--output-dir"_s, folder} + m_cards);
+        QCOMPARE(batch.exitCode, 2);
+        QVERIFY2(batch.errors.contains(u"rk-new.txt: Не вдалося записати файл"_s),
+                 qPrintable(batch.errors));
+        QVERIFY(batch.errors.contains(u"Не вдалося обробити карток: 1 з 6."_s));
+        QCOMPARE(QDir(folder).entryList({u"*.pdf"_s}, QDir::Files).size(), 5);
+    }
 };
 
 QTEST_GUILESS_MAIN(BatchTest)

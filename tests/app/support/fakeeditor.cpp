@@ -110,8 +110,8 @@ QStringList FakeDocument::writeCard()
     return {QStringLiteral("%1 card: %2").arg(defaultCardName(kind_), card_)};
 }
 
-bool FakeDocument::printToPdf(const QString &)
+std::shared_ptr<const PreparedReport> FakeDocument::printedPages()
 {
     dialogs().inform(QStringLiteral("Друк цієї картки у файл PDF недоступний."));
-    return false;
+    return nullptr;
 }

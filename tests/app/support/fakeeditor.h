@@ -51,7 +51,7 @@ public:
     CardKind cardKind() const override { return kind_; }
     bool read(const QString &path) override;
     QStringList writeCard() override;
-    bool printToPdf(const QString &path) override;
+    std::shared_ptr<const PreparedReport> printedPages() override;
     QList<FieldFailure> checkFields() const override { return {}; }
 
 private:
