@@ -1,42 +1,88 @@
 #include "app/shadowlabel.h"
 
+#include "app/fonts.h"
+
 #include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop;
 
-// One pass of a box blur over the alpha of a black picture, along rows
-// (`step` 1) or columns (`step` the row length).
-void blurAlpha(QRgb *pixels, int lines, int length, int lineStep, int step, int radius)
+// Box blurs of the alpha of a picture, `width` values a row: each value
+// becomes the sum of those within `radius` of it on its row (its column), the
+// ones past the edge counting as clear, divided by the full window. Two passes
+// each way come close to a gaussian softening.
+class AlphaBlur
 {
-    std::vector<int> alpha(static_cast<std::size_t>(length));
-    const int window = 2 * radius + 1;
-    for (int line = 0; line < lines; ++line) {
-        QRgb *first = pixels + static_cast<std::ptrdiff_t>(line) * lineStep;
-        for (int i = 0; i < length; ++i)
-            alpha[static_cast<std::size_t>(i)] =
-                qAlpha(first[static_cast<std::ptrdiff_t>(i) * step]);
-        int sum = 0;
-        for (int i = 0; i < radius && i < length; ++i)
-            sum += alpha[static_cast<std::size_t>(i)];
-        for (int i = 0; i < length; ++i) {
-            if (i + radius < length)
-                sum += alpha[static_cast<std::size_t>(i + radius)];
-            if (i - radius - 1 >= 0)
-                sum -= alpha[static_cast<std::size_t>(i - radius - 1)];
-            first[static_cast<std::ptrdiff_t>(i) * step] = qRgba(0, 0, 0, sum / window);
+public:
+    AlphaBlur(std::vector<int> alpha, int width, int radius)
+        : alpha_(std::move(alpha)), width_(width), height_(static_cast<int>(alpha_.size()) / width),
+          radius_(radius), window_(2 * radius + 1)
+    {}
+
+    void alongRows()
+    {
+        std::vector<int> line(static_cast<std::size_t>(width_));
+        for (int y = 0; y < height_; ++y) {
+            int *row = at(y);
+            std::copy(row, row + width_, line.begin());
+            int sum = 0;
+            for (int x = 0; x < radius_ && x < width_; ++x)
+                sum += line[static_cast<std::size_t>(x)];
+            for (int x = 0; x < width_; ++x) {
+                if (x + radius_ < width_)
+                    sum += line[static_cast<std::size_t>(x + radius_)];
+                if (x - radius_ - 1 >= 0)
+                    sum -= line[static_cast<std::size_t>(x - radius_ - 1)];
+                row[x] = sum / window_;
+            }
         }
     }
-}
+
+    // Row by row, with a running sum for every column.
+    void alongColumns()
+    {
+        const std::vector<int> before = alpha_;
+        const auto rowBefore = [&](int y) { return before.data() + offset(y); };
+        std::vector<int> sums(static_cast<std::size_t>(width_), 0);
+        const auto add = [&](const int *row, int sign) {
+            for (int x = 0; x < width_; ++x)
+                sums[static_cast<std::size_t>(x)] += sign * row[x];
+        };
+        for (int y = 0; y < radius_ && y < height_; ++y)
+            add(rowBefore(y), 1);
+        for (int y = 0; y < height_; ++y) {
+            if (y + radius_ < height_)
+                add(rowBefore(y + radius_), 1);
+            if (y - radius_ - 1 >= 0)
+                add(rowBefore(y - radius_ - 1), -1);
+            int *row = at(y);
+            for (int x = 0; x < width_; ++x)
+                row[x] = sums[static_cast<std::size_t>(x)] / window_;
+        }
+    }
+
+    const std::vector<int> &alpha() const { return alpha_; }
+
+private:
+    std::ptrdiff_t offset(int y) const { return static_cast<std::ptrdiff_t>(y) * width_; }
+    int *at(int y) { return alpha_.data() + offset(y); }
+
+    std::vector<int> alpha_;
+    int width_;
+    int height_;
+    int radius_;
+    int window_;
+};
 } // namespace
 
 ShadowLabel::ShadowLabel(const QString &text, const QFont &font, const QColor &color,
                          QWidget *parent)
     : QWidget(parent), text_(text), color_(color)
 {
-    setFont(font);
+    setFont(fonts::ownFaceOnly(font, text));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(sizeHint());
 }
@@ -64,12 +110,23 @@ QImage ShadowLabel::drawShadow() const
         painter.setPen(Qt::black);
         painter.drawText(textRect().translated(shadowDepth, shadowDepth), textFlags, text_);
     }
-    auto *pixels = reinterpret_cast<QRgb *>(image.bits());
-    const int rowLength = static_cast<int>(image.bytesPerLine() / sizeof(QRgb));
-    // Two box passes each way come close to a gaussian softening.
+    const int width = image.width();
+    std::vector<int> alpha(static_cast<std::size_t>(width) *
+                           static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        std::transform(line, line + width, alpha.begin() + static_cast<std::ptrdiff_t>(y) * width,
+                       [](QRgb pixel) { return qAlpha(pixel); });
+    }
+    AlphaBlur blur(std::move(alpha), width, shadowSoftness);
     for (int pass = 0; pass < 2; ++pass) {
-        blurAlpha(pixels, image.height(), image.width(), rowLength, 1, shadowSoftness);
-        blurAlpha(pixels, image.width(), image.height(), 1, rowLength, shadowSoftness);
+        blur.alongRows();
+        blur.alongColumns();
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const int *blurred = blur.alpha().data() + static_cast<std::ptrdiff_t>(y) * width;
+        std::transform(blurred, blurred + width, line, [](int a) { return qRgba(0, 0, 0, a); });
     }
     return image;
 }
