@@ -5,76 +5,85 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop;
 
-// Box blurs of the alpha of a picture, `width` values a row: each value
-// becomes the sum of those within `radius` of it on its row (its column), the
-// ones past the edge counting as clear, divided by the full window. Two passes
-// each way come close to a gaussian softening.
+// The alpha of a picture with a clear margin of `radius` around it, softened
+// by box blurs: each value becomes the sum of those within `radius` of it
+// along its row (its column), those past the edge counting as clear, divided
+// by the whole window. Two passes each way come close to a gaussian softening.
 class AlphaBlur
 {
 public:
-    AlphaBlur(std::vector<int> alpha, int width, int radius)
-        : alpha_(std::move(alpha)), width_(width), height_(static_cast<int>(alpha_.size()) / width),
-          radius_(radius), window_(2 * radius + 1)
-    {}
+    static constexpr int radius = ShadowLabel::shadowSoftness;
 
-    void alongRows()
+    explicit AlphaBlur(const QImage &image)
+        : width_(image.width() + 2 * radius), height_(image.height() + 2 * radius),
+          values_(cells(), 0), spare_(cells(), 0)
     {
-        std::vector<int> line(static_cast<std::size_t>(width_));
-        for (int y = 0; y < height_; ++y) {
-            int *row = at(y);
-            std::copy(row, row + width_, line.begin());
-            int sum = 0;
-            for (int x = 0; x < radius_ && x < width_; ++x)
-                sum += line[static_cast<std::size_t>(x)];
-            for (int x = 0; x < width_; ++x) {
-                if (x + radius_ < width_)
-                    sum += line[static_cast<std::size_t>(x + radius_)];
-                if (x - radius_ - 1 >= 0)
-                    sum -= line[static_cast<std::size_t>(x - radius_ - 1)];
-                row[x] = sum / window_;
-            }
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            std::transform(line, line + image.width(), row(values_, y + radius) + radius,
+                           [](QRgb pixel) { return static_cast<Value>(qAlpha(pixel)); });
         }
     }
 
-    // Row by row, with a running sum for every column.
-    void alongColumns()
+    void alongRows() { blur(1); }
+    void alongColumns() { blur(width_); }
+
+    // Black of the softened alpha over all of `image`.
+    void paint(QImage &image) const
     {
-        const std::vector<int> before = alpha_;
-        const auto rowBefore = [&](int y) { return before.data() + offset(y); };
-        std::vector<int> sums(static_cast<std::size_t>(width_), 0);
-        const auto add = [&](const int *row, int sign) {
-            for (int x = 0; x < width_; ++x)
-                sums[static_cast<std::size_t>(x)] += sign * row[x];
-        };
-        for (int y = 0; y < radius_ && y < height_; ++y)
-            add(rowBefore(y), 1);
-        for (int y = 0; y < height_; ++y) {
-            if (y + radius_ < height_)
-                add(rowBefore(y + radius_), 1);
-            if (y - radius_ - 1 >= 0)
-                add(rowBefore(y - radius_ - 1), -1);
-            int *row = at(y);
-            for (int x = 0; x < width_; ++x)
-                row[x] = sums[static_cast<std::size_t>(x)] / window_;
+        for (int y = 0; y < image.height(); ++y) {
+            const Value *alpha = row(values_, y + radius) + radius;
+            std::transform(alpha, alpha + image.width(),
+                           reinterpret_cast<QRgb *>(image.scanLine(y)),
+                           [](Value a) { return qRgba(0, 0, 0, a); });
         }
     }
-
-    const std::vector<int> &alpha() const { return alpha_; }
 
 private:
-    std::ptrdiff_t offset(int y) const { return static_cast<std::ptrdiff_t>(y) * width_; }
-    int *at(int y) { return alpha_.data() + offset(y); }
+    // Sums of a whole window stay well within 16 bits.
+    using Value = std::uint16_t;
 
-    std::vector<int> alpha_;
+    std::size_t cells() const
+    {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
+    Value *row(std::vector<Value> &values, int y) const
+    {
+        return values.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    }
+    const Value *row(const std::vector<Value> &values, int y) const
+    {
+        return values.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    }
+
+    // `step` is the distance between neighbours: 1 along a row, the row
+    // length along a column. The margin stays clear.
+    void blur(std::ptrdiff_t step)
+    {
+        constexpr Value window = 2 * radius + 1;
+        for (int y = radius; y < height_ - radius; ++y) {
+            const Value *from = row(values_, y) + radius;
+            Value *to = row(spare_, y) + radius;
+            for (int x = 0; x < width_ - 2 * radius; ++x) {
+                Value sum = 0;
+                for (int k = -radius; k <= radius; ++k)
+                    sum += from[x + k * step];
+                to[x] = sum / window;
+            }
+        }
+        values_.swap(spare_);
+    }
+
     int width_;
     int height_;
-    int radius_;
-    int window_;
+    std::vector<Value> values_;
+    std::vector<Value> spare_;
 };
 } // namespace
 
@@ -110,24 +119,12 @@ QImage ShadowLabel::drawShadow() const
         painter.setPen(Qt::black);
         painter.drawText(textRect().translated(shadowDepth, shadowDepth), textFlags, text_);
     }
-    const int width = image.width();
-    std::vector<int> alpha(static_cast<std::size_t>(width) *
-                           static_cast<std::size_t>(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        std::transform(line, line + width, alpha.begin() + static_cast<std::ptrdiff_t>(y) * width,
-                       [](QRgb pixel) { return qAlpha(pixel); });
-    }
-    AlphaBlur blur(std::move(alpha), width, shadowSoftness);
+    AlphaBlur blur(image);
     for (int pass = 0; pass < 2; ++pass) {
         blur.alongRows();
         blur.alongColumns();
     }
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        const int *blurred = blur.alpha().data() + static_cast<std::ptrdiff_t>(y) * width;
-        std::transform(blurred, blurred + width, line, [](int a) { return qRgba(0, 0, 0, a); });
-    }
+    blur.paint(image);
     return image;
 }
 
