@@ -1,5 +1,7 @@
 #include "app/embossedbutton.h"
 
+#include "app/fonts.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,7 +15,7 @@ EmbossedButton::EmbossedButton(const QString &text, const QFont &font, const QCo
                                QWidget *parent)
     : QWidget(parent), text_(text), color_(color)
 {
-    setFont(font);
+    setFont(fonts::ownFaceOnly(font, text));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     resize(sizeHint());

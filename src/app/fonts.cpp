@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace {
@@ -32,6 +33,18 @@ QFont mono(int pixelSize, bool bold)
 {
     return makeFont({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")},
                     QFont::TypeWriter, pixelSize, bold);
+}
+
+QFont ownFaceOnly(const QFont &font, const QString &text)
+{
+    QFont single = font;
+    single.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    const QFontMetrics metrics(single);
+    for (const char32_t character : text.toUcs4()) {
+        if (!metrics.inFontUcs4(character))
+            return font;
+    }
+    return single;
 }
 
 } // namespace fonts

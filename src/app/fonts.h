@@ -13,4 +13,9 @@ QFont serif(int pixelSize, bool bold = false);
 // "Courier New".
 QFont mono(int pixelSize, bool bold = false);
 
+// `font` drawn from its own face alone, when that face has every character of
+// `text`: the letters look the same, and no time goes on finding other faces
+// to stand in for letters it might lack. Otherwise `font` as it is.
+QFont ownFaceOnly(const QFont &font, const QString &text);
+
 } // namespace fonts

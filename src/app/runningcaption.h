@@ -5,8 +5,9 @@
 #include <QTimer>
 
 // A strip on which a text runs from the right edge to the left, over and over
-// again. The position follows the time elapsed, not the number of timer
-// ticks, so a busy moment does not slow the text down.
+// again. The position follows the time elapsed since the strip was first
+// drawn, not the number of timer ticks, so a busy moment does not slow the
+// text down.
 class RunningCaption : public QFrame
 {
     Q_OBJECT

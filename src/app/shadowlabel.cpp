@@ -1,42 +1,97 @@
 #include "app/shadowlabel.h"
 
+#include "app/fonts.h"
+
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop;
 
-// One pass of a box blur over the alpha of a black picture, along rows
-// (`step` 1) or columns (`step` the row length).
-void blurAlpha(QRgb *pixels, int lines, int length, int lineStep, int step, int radius)
+// The alpha of a picture with a clear margin of `radius` around it, softened
+// by box blurs: each value becomes the sum of those within `radius` of it
+// along its row (its column), those past the edge counting as clear, divided
+// by the whole window. Two passes each way come close to a gaussian softening.
+class AlphaBlur
 {
-    std::vector<int> alpha(static_cast<std::size_t>(length));
-    const int window = 2 * radius + 1;
-    for (int line = 0; line < lines; ++line) {
-        QRgb *first = pixels + static_cast<std::ptrdiff_t>(line) * lineStep;
-        for (int i = 0; i < length; ++i)
-            alpha[static_cast<std::size_t>(i)] =
-                qAlpha(first[static_cast<std::ptrdiff_t>(i) * step]);
-        int sum = 0;
-        for (int i = 0; i < radius && i < length; ++i)
-            sum += alpha[static_cast<std::size_t>(i)];
-        for (int i = 0; i < length; ++i) {
-            if (i + radius < length)
-                sum += alpha[static_cast<std::size_t>(i + radius)];
-            if (i - radius - 1 >= 0)
-                sum -= alpha[static_cast<std::size_t>(i - radius - 1)];
-            first[static_cast<std::ptrdiff_t>(i) * step] = qRgba(0, 0, 0, sum / window);
+public:
+    static constexpr int radius = ShadowLabel::shadowSoftness;
+
+    explicit AlphaBlur(const QImage &image)
+        : width_(image.width() + 2 * radius), height_(image.height() + 2 * radius),
+          values_(cells(), 0), spare_(cells(), 0)
+    {
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            std::transform(line, line + image.width(), row(values_, y + radius) + radius,
+                           [](QRgb pixel) { return static_cast<Value>(qAlpha(pixel)); });
         }
     }
-}
+
+    void alongRows() { blur(1); }
+    void alongColumns() { blur(width_); }
+
+    // Black of the softened alpha over all of `image`.
+    void paint(QImage &image) const
+    {
+        for (int y = 0; y < image.height(); ++y) {
+            const Value *alpha = row(values_, y + radius) + radius;
+            std::transform(alpha, alpha + image.width(),
+                           reinterpret_cast<QRgb *>(image.scanLine(y)),
+                           [](Value a) { return qRgba(0, 0, 0, a); });
+        }
+    }
+
+private:
+    // Sums of a whole window stay well within 16 bits.
+    using Value = std::uint16_t;
+
+    std::size_t cells() const
+    {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
+    Value *row(std::vector<Value> &values, int y) const
+    {
+        return values.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    }
+    const Value *row(const std::vector<Value> &values, int y) const
+    {
+        return values.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    }
+
+    // `step` is the distance between neighbours: 1 along a row, the row
+    // length along a column. The margin stays clear.
+    void blur(std::ptrdiff_t step)
+    {
+        constexpr Value window = 2 * radius + 1;
+        for (int y = radius; y < height_ - radius; ++y) {
+            const Value *from = row(values_, y) + radius;
+            Value *to = row(spare_, y) + radius;
+            for (int x = 0; x < width_ - 2 * radius; ++x) {
+                Value sum = 0;
+                for (int k = -radius; k <= radius; ++k)
+                    sum += from[x + k * step];
+                to[x] = sum / window;
+            }
+        }
+        values_.swap(spare_);
+    }
+
+    int width_;
+    int height_;
+    std::vector<Value> values_;
+    std::vector<Value> spare_;
+};
 } // namespace
 
 ShadowLabel::ShadowLabel(const QString &text, const QFont &font, const QColor &color,
                          QWidget *parent)
     : QWidget(parent), text_(text), color_(color)
 {
-    setFont(font);
+    setFont(fonts::ownFaceOnly(font, text));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(sizeHint());
 }
@@ -64,13 +119,12 @@ QImage ShadowLabel::drawShadow() const
         painter.setPen(Qt::black);
         painter.drawText(textRect().translated(shadowDepth, shadowDepth), textFlags, text_);
     }
-    auto *pixels = reinterpret_cast<QRgb *>(image.bits());
-    const int rowLength = static_cast<int>(image.bytesPerLine() / sizeof(QRgb));
-    // Two box passes each way come close to a gaussian softening.
+    AlphaBlur blur(image);
     for (int pass = 0; pass < 2; ++pass) {
-        blurAlpha(pixels, image.height(), image.width(), rowLength, 1, shadowSoftness);
-        blurAlpha(pixels, image.width(), image.height(), 1, rowLength, shadowSoftness);
+        blur.alongRows();
+        blur.alongColumns();
     }
+    blur.paint(image);
     return image;
 }
 

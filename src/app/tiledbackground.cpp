@@ -10,22 +10,22 @@ constexpr int tileSize = 64;
 
 QPixmap drawTile()
 {
-    QPixmap tile(tileSize, tileSize);
+    QImage tile(tileSize, tileSize, QImage::Format_RGB32);
     tile.fill(QColor(150, 166, 190));
-    QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing);
 
     // Fine grain from a fixed seed, so that the picture is the same each run
-    // and its left and right (top and bottom) edges meet without a seam.
+    // and its left and right (top and bottom) edges meet without a seam. A
+    // grain is one pixel; a later one on the same place covers an earlier one.
     QRandomGenerator grain(1251);
     for (int i = 0; i < 900; ++i) {
         const int x = grain.bounded(tileSize);
         const int y = grain.bounded(tileSize);
         const int shade = grain.bounded(-18, 19);
-        painter.setPen(QColor(150 + shade, 166 + shade, 190 + shade));
-        painter.drawPoint(x, y);
+        tile.setPixel(x, y, qRgb(150 + shade, 166 + shade, 190 + shade));
     }
 
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing);
     // A raised diamond lattice: light edges up and left, dark edges down and right.
     const auto diamond = [](qreal offset) {
         QPainterPath path;
@@ -42,7 +42,8 @@ QPixmap drawTile()
     painter.drawPath(diamond(-0.75));
     painter.setPen(QPen(QColor(104, 118, 142, 170), 1.5));
     painter.drawPath(diamond(0.75));
-    return tile;
+    painter.end();
+    return QPixmap::fromImage(std::move(tile));
 }
 } // namespace
 
