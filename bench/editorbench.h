@@ -1,8 +1,6 @@
 #pragma once
 
-// The measurements every card editor benchmark makes, for its window class.
-#include "cardfile/cardwriter.h"
-
+// Files and the program beside the benchmarks, as every benchmark uses them.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
@@ -24,26 +22,4 @@ inline QString programBesideBenchmarks()
 {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../ovrida");
     return QFile::exists(program) ? program : QString();
-}
-
-// Creating and showing an editor window.
-template <class Window> void benchOpenWindow()
-{
-    QBENCHMARK
-    {
-        Window window;
-        window.show();
-        QCoreApplication::processEvents();
-    }
-}
-
-// Reading the card file `card` into one editor window and writing it to `out`.
-template <class Window> void benchReadAndWrite(const QString &card, const QString &out)
-{
-    Window window;
-    QBENCHMARK
-    {
-        QVERIFY(window.readCard(card));
-        QVERIFY(cardfile::writeCardFile(out, window.writeCard()).ok);
-    }
 }
