@@ -1,6 +1,7 @@
 #include "app/focusguard.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -76,6 +77,7 @@ void FocusGuard::forget(QObject *widget)
     m_handlers.remove(widget);
     m_guarded.remove(widget);
     m_swallowRelease.remove(widget);
+    m_pageControls.remove(widget);
 }
 
 void FocusGuard::guardClicks(QWidget *clickable)
@@ -87,6 +89,31 @@ void FocusGuard::guardClicks(QWidget *clickable)
     clickable->installEventFilter(this);
     m_guarded.insert(clickable);
     connect(clickable, &QObject::destroyed, this, &FocusGuard::forget, Qt::UniqueConnection);
+}
+
+void FocusGuard::guardPages(QTabWidget *pages)
+{
+    guardClicks(pages->tabBar());
+    pages->installEventFilter(this);
+    m_pageControls.insert(pages);
+    connect(pages, &QObject::destroyed, this, &FocusGuard::forget, Qt::UniqueConnection);
+}
+
+bool FocusGuard::turnPage(QTabWidget *pages, const QKeyEvent &key)
+{
+    // The keys the page control itself turns its pages with.
+    if (!(key.modifiers() & Qt::ControlModifier) ||
+        (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) || pages->count() < 2)
+        return false;
+    const int step = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier) ? -1 : 1;
+    int index = pages->currentIndex();
+    for (int pass = 0; pass < pages->count(); ++pass) {
+        index = (index + step + pages->count()) % pages->count();
+        if (pages->isTabEnabled(index))
+            break;
+    }
+    showPage(pages, index);
+    return true;
 }
 
 bool FocusGuard::eventFilter(QObject *watched, QEvent *event)
@@ -107,6 +134,9 @@ bool FocusGuard::eventFilter(QObject *watched, QEvent *event)
         return m_swallowRelease.remove(widget);
     case QEvent::Shortcut:
         return m_guarded.contains(widget) && !moveFocus(widget);
+    case QEvent::KeyPress:
+        return m_pageControls.contains(widget) &&
+               turnPage(static_cast<QTabWidget *>(widget), *static_cast<QKeyEvent *>(event));
     default:
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <functional>
 
+class QKeyEvent;
 class QTabWidget;
 class QWidget;
 
@@ -49,6 +50,10 @@ public:
     // Makes mouse clicks and accelerator keys on `clickable` leave the current
     // field first. It then takes the focus only this way (or by Tab).
     void guardClicks(QWidget *clickable);
+    // Makes `pages` turn, by a click on a tab or by Ctrl+Tab and
+    // Ctrl+Shift+Tab, only after the current field was left; when that field
+    // keeps the focus, the page stays.
+    void guardPages(QTabWidget *pages);
 
     // Moves the focus to `target` as a click would, running the handlers of
     // the move at once; returns whether the focus arrived there.
@@ -83,6 +88,9 @@ private:
     QWidget *runHandlers(const QList<QWidget *> &widgets, bool exits, QPointer<QWidget> &target,
                          QSet<QWidget *> &done);
     bool moveFocus(QWidget *target, bool retry);
+    // Ctrl+Tab or Ctrl+Shift+Tab on `pages`: the next enabled page shown
+    // through showPage(). False for any other key.
+    bool turnPage(QTabWidget *pages, const QKeyEvent &key);
     void awaitClick(QWidget *widget);
     void watchPress(QWidget *widget, bool watch);
     bool clickArrived(QWidget *widget);
@@ -99,6 +107,7 @@ private:
     QHash<const QObject *, Handlers> m_handlers;
     QSet<QObject *> m_guarded;
     QSet<QObject *> m_swallowRelease;
+    QSet<QObject *> m_pageControls;
     // A control that a click gave the focus to, sent elsewhere by an entry
     // rule; the click's press, still to come, moves the focus there again.
     QPointer<QWidget> m_clickAwaited;

@@ -36,7 +36,7 @@ TfrmTemplate::TfrmTemplate(CardKind kind, const QString &caption, QSize clientSi
     PageControl = new QTabWidget(client);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     column->addWidget(PageControl, 1);
-    m_guard->guardClicks(PageControl->tabBar());
+    m_guard->guardPages(PageControl);
     buildPanel(panelHeight);
     column->addWidget(Panel1);
     // The rules also send the cursor to the panel's buttons.

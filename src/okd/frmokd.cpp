@@ -64,7 +64,7 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
     pc1 = new QTabWidget(client);
     pc1->setObjectName(u"pc1"_s);
     pc1->tabBar()->setFocusPolicy(Qt::NoFocus);
-    m_guard->guardClicks(pc1->tabBar());
+    m_guard->guardPages(pc1);
     column->addWidget(pc1);
     buildPanel();
     column->addWidget(Panel1, 1);

@@ -49,7 +49,7 @@ public:
         column->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this] { log << "click button"; });
         guard.guardClicks(button);
-        guard.guardClicks(tabs->tabBar());
+        guard.guardPages(tabs);
         for (int i = 0; i < group->count(); ++i)
             guard.guardClicks(group->button(i));
         guard.onEnter(page2, [this] { log << "enter page2"; });
@@ -189,6 +189,24 @@ private slots:
         QVERIFY(window->guard.showPage(window->tabs, 1));
         QCOMPARE(window->tabs->currentIndex(), 1);
         QCOMPARE(window->log, QStringList({"exit a", "exit a"}));
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the page only after the field is
+    // left: a field that keeps the focus keeps its page shown.
+    void pageKeysLeaveTheFieldFirst()
+    {
+        window->a->setText("bad");
+        QTest::keyClick(window->a, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window->tabs->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), window->a);
+        QCOMPARE(script->count(ScriptedDialogs::Kind::Inform), 1);
+        window->a->setText("");
+        QTest::keyClick(window->a, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window->tabs->currentIndex(), 1);
+        QTest::keyClick(window->tabs->tabBar(), Qt::Key_Tab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window->tabs->currentIndex(), 0);
+        QCOMPARE(window->log.filter("exit a").size(), 2);
     }
 
     void focusReturnedToAnotherPageBringsItForward()
