@@ -275,9 +275,9 @@ void SheetTest::textsMeasureAsTheirCharactersTogether()
     characters += u"ҐґЄєІіЇї«»№–—’‘“”„…§©®°±µ¶·\u00a0"_s;
     const QStringList texts = {characters, u"fi fl ffi Te AV To Ти «Гл» №1–2"_s,
                                characters.repeated(3), u"Ї"_s};
-    for (const FontSpec spec : {fonts::caption, fonts::captionBold, fonts::cardTitle, fonts::data,
-                                fonts::dataUnderlined, fonts::text15, fonts::cells}) {
-        const ReportFont font(spec);
+    for (const FontSpec style : {fonts::caption, fonts::captionBold, fonts::cardTitle, fonts::data,
+                                 fonts::dataUnderlined, fonts::text15, fonts::cells}) {
+        const ReportFont font(style);
         const QFontMetricsF whole(font.scaledFont());
         for (const QString &text : texts)
             QCOMPARE(font.advance(text), whole.horizontalAdvance(text) / ReportFont::kScale);
