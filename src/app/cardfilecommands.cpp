@@ -5,7 +5,9 @@
 #include "app/editorcommands.h"
 #include "cardfile/cardwriter.h"
 
+#include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace cardfilecommands {
 
@@ -30,6 +32,18 @@ bool writeCard(const QString &path, const QStringList &lines)
     if (!written.ok)
         dialogs().inform(written.error);
     return written.ok;
+}
+
+QString readingDate()
+{
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void warnOfOtherKind(const QString &path, const QString &prefix, const QString &warning)
+{
+    const QString bareName = QFileInfo(path).fileName();
+    if (bareName.startsWith(prefix) || bareName.startsWith(prefix.toUpper()))
+        dialogs().inform(warning + bareName);
 }
 
 std::optional<QString> chooseFileToOpen(CardEditor &editor)

@@ -23,6 +23,13 @@ bool saveAs(CardEditor &editor, QString &saveName, const QString &defaultName,
 // whether the card was written.
 bool writeCard(const QString &path, const QStringList &lines);
 
+// What opening a card file puts into the registration date field: today.
+QString readingDate();
+// Before a file whose name starts with `prefix` (lower case as given, or
+// upper case) is read, the clerk is told it seems to hold a card of the
+// other kind: `warning` followed by the file's name.
+void warnOfOtherKind(const QString &path, const QString &prefix, const QString &warning);
+
 // The unsaved-changes question, then the open dialog. Nothing when the
 // question was cancelled; an empty path when the dialog was cancelled or the
 // file chosen does not exist; else the path.

@@ -7,9 +7,7 @@
 #include "app/dialogs.h"
 #include "cardfile/cardreader.h"
 
-#include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 

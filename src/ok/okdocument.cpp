@@ -5,13 +5,10 @@
 #include "ok/okfilelines.h"
 #include "ok/okprint.h"
 
+#include "app/cardfilecommands.h"
 #include "app/cardprinting.h"
 #include "app/dialogs.h"
 #include "cardfile/cardreader.h"
-
-#include <QDate>
-#include <QFileInfo>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -20,11 +17,9 @@ OkDocument::OkDocument() : m_controls(okPages()), m_logic(m_controls) {}
 cardfile::FileResult OkDocument::readInto(OkEditorLogic &card, const QString &path)
 {
     card.clearCard();
-    const QString bareName = QFileInfo(path).fileName();
-    if (bareName.startsWith(u"rk"_s) || bareName.startsWith(u"RK"_s))
-        dialogs().inform(u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + bareName);
-    card.controls().setText(u"DREG"_s,
-                            QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    cardfilecommands::warnOfOtherKind(path, u"rk"_s,
+                                      u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s);
+    card.controls().setText(u"DREG"_s, cardfilecommands::readingDate());
 
     OkCardReader reader(card);
     const cardfile::FileResult read = cardfile::readCardFile(

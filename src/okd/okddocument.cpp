@@ -5,12 +5,10 @@
 #include "okd/okdfilelines.h"
 #include "okd/okdprint.h"
 
+#include "app/cardfilecommands.h"
 #include "app/cardprinting.h"
 #include "app/dialogs.h"
 #include "cardfile/cardreader.h"
-
-#include <QDate>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +17,7 @@ OkdDocument::OkdDocument() : m_controls(okdPages()), m_logic(m_controls) {}
 cardfile::FileResult OkdDocument::readInto(OkdEditorLogic &card, const QString &path)
 {
     card.clearCard();
-    card.controls().setText(u"DREG"_s,
-                            QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    card.controls().setText(u"DREG"_s, cardfilecommands::readingDate());
     OkdCardReader reader(card.controls(), card.values());
     const cardfile::FileResult read = cardfile::readCardFile(
         path, OkdCardReader::format(),

@@ -9,9 +9,7 @@
 #include "app/dialogs.h"
 #include "cardfile/piece.h"
 
-#include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;

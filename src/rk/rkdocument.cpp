@@ -5,12 +5,9 @@
 #include "rk/rkfilelines.h"
 #include "rk/rkprint.h"
 
+#include "app/cardfilecommands.h"
 #include "app/cardprinting.h"
 #include "app/dialogs.h"
-
-#include <QDate>
-#include <QFileInfo>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -19,10 +16,9 @@ RkDocument::RkDocument() : m_controls(rkPages()), m_logic(m_controls) {}
 cardfile::FileResult RkDocument::readInto(RkEditorLogic &card, const QString &path)
 {
     card.clearCard();
-    const QString bareName = QFileInfo(path).fileName();
-    if (bareName.startsWith(u"ok"_s) || bareName.startsWith(u"OK"_s))
-        dialogs().inform(u"Зверніть увагу Ви відкрили облікову картку !    "_s + bareName);
-    card.setFieldText(u"DREG"_s, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    cardfilecommands::warnOfOtherKind(path, u"ok"_s,
+                                      u"Зверніть увагу Ви відкрили облікову картку !    "_s);
+    card.setFieldText(u"DREG"_s, cardfilecommands::readingDate());
 
     RkCardReader reader(card);
     const cardfile::FileResult read = cardfile::readCardFile(
