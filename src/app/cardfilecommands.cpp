@@ -30,7 +30,7 @@ bool writeCard(const QString &path, const QStringList &lines)
 {
     const cardfile::FileResult written = cardfile::writeCardFile(path, lines);
     if (!written.ok)
-        dialogs().inform(written.error);
+        dialogs().informFailure(written.error);
     return written.ok;
 }
 
@@ -44,6 +44,16 @@ void warnOfOtherKind(const QString &path, const QString &prefix, const QString &
     const QString bareName = QFileInfo(path).fileName();
     if (bareName.startsWith(prefix) || bareName.startsWith(prefix.toUpper()))
         dialogs().inform(warning + bareName);
+}
+
+bool openCard(const QString &path,
+              const std::function<cardfile::FileResult(const cardfile::LoadedCard &)> &fill)
+{
+    cardfile::LoadedCard file;
+    const cardfile::FileResult loaded = cardfile::loadCardFile(path, file);
+    if (!loaded.ok)
+        return tellReadingOutcome(loaded);
+    return tellReadingOutcome(fill(file));
 }
 
 std::optional<QString> chooseFileToOpen(CardEditor &editor)

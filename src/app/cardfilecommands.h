@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardfile/cardreader.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,14 @@ QString readingDate();
 // upper case) is read, the clerk is told it seems to hold a card of the
 // other kind: `warning` followed by the file's name.
 void warnOfOtherKind(const QString &path, const QString &prefix, const QString &warning);
+
+// How an editor or a document opens the card file at `path`: the file is
+// read and tested first, and only a file that holds card lines goes to
+// `fill`, which empties the card and reads the loaded file into it; a file
+// that cannot be read, or holds no card, leaves the card as it was. The
+// outcome is told the clerk. Returns whether the card was read whole.
+bool openCard(const QString &path,
+              const std::function<cardfile::FileResult(const cardfile::LoadedCard &)> &fill);
 
 // The unsaved-changes question, then the open dialog. Nothing when the
 // question was cancelled; an empty path when the dialog was cancelled or the

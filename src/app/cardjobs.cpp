@@ -45,7 +45,7 @@ void CardJobs::report(const QString &card, const QString &message)
 {
     ConsoleDialogs console(m_errors);
     prepare(console, card);
-    console.inform(message);
+    console.informFailure(message);
 }
 
 QString CardJobs::notWritten(const QString &output)
@@ -104,10 +104,11 @@ bool CardJobs::run(const QString &card, const QString &output, const Job &job)
     ConsoleDialogs console(m_errors);
     prepare(console, card);
     const DialogsInstallation installed(&console);
-    bool written = false;
+    // A card that is not read whole has told why; nothing more is said of it.
     if (!document->read(card))
-        console.inform(QStringLiteral("Картку з файлу «%1» не прочитано.").arg(card));
-    else if (!(written = job(*document, console, output)))
-        console.inform(notWritten(output));
+        return false;
+    const bool written = job(*document, console, output);
+    if (!written)
+        console.informFailure(notWritten(output));
     return written;
 }

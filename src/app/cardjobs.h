@@ -44,7 +44,7 @@ public:
     // nothing was written.
     bool run(const QString &card, const QString &output, const Job &job);
 
-    // Reports a failure that concerns `card`.
+    // Reports a failure that concerns `card`, marked as an error.
     void report(const QString &card, const QString &message);
     // What is said after a failure to write `output`.
     static QString notWritten(const QString &output);

@@ -55,6 +55,6 @@ bool writePagesToPdf(const PreparedReport &pages, const QString &path)
 {
     const ExportResult written = pages.writePdf(path);
     if (!written)
-        dialogs().inform(written.error);
+        dialogs().informFailure(written.error);
     return bool(written);
 }

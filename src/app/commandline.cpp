@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -85,6 +87,33 @@ QString outputIn(const QDir &folder, Command command, const QFileInfo &card)
                                        : card.completeBaseName() + QStringLiteral(".pdf"));
 }
 
+// Cards of a batch whose output name an earlier card of the batch already
+// has (cards from different folders with the same file name): each is
+// reported with both cards' paths, before anything is written, and left out,
+// so that no card's output replaces another's. The indexes left out.
+QSet<qsizetype> sharedOutputs(Command command, const QDir &folder, const QStringList &cards,
+                              const QList<QFileInfo> &files, CardJobs &jobs)
+{
+    QHash<QString, qsizetype> firstCard; // output path -> card that writes it
+    QSet<qsizetype> left;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (!files[i].isFile())
+            continue; // reported in its turn; it writes nothing
+        const QString output = QDir::cleanPath(outputIn(folder, command, files[i]));
+        const auto first = firstCard.constFind(output);
+        if (first == firstCard.cend()) {
+            firstCard.insert(output, i);
+            continue;
+        }
+        jobs.report(cards[i], QStringLiteral("Картка «%1» дає той самий вихідний файл «%2», що й "
+                                             "картка «%3», тож її не записано.")
+                                  .arg(files[i].absoluteFilePath(), output,
+                                       files[*first].absoluteFilePath()));
+        left.insert(i);
+    }
+    return left;
+}
+
 // The batch form: every card into the output folder; a card that fails is
 // reported and the next one goes on. On a terminal a progress line shows
 // which card is being done.
@@ -110,6 +139,8 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
         jobs.report(done.card, CardJobs::notWritten(done.output));
         ++failed;
     });
+    const QSet<qsizetype> left = sharedOutputs(command, folder, cards, files, jobs);
+    failed += int(left.size());
     QString current;
     const CardJobs::Job job =
         command == Command::Pdf
@@ -132,6 +163,8 @@ int runBatch(Command command, std::optional<CardKind> kind, const QStringList &c
             std::fwrite(progress.constData(), 1, std::size_t(progress.size()), errors);
             std::fflush(errors);
         }
+        if (left.contains(i))
+            continue;
         if (const std::optional<QString> reason = notACardFile(card, cards[i])) {
             jobs.report(cards[i], *reason);
             ++failed;

@@ -13,9 +13,14 @@ void ConsoleDialogs::inform(const QString &text)
     write(text);
 }
 
+void ConsoleDialogs::informFailure(const QString &text)
+{
+    write(QStringLiteral("Помилка: ") + text);
+}
+
 void ConsoleDialogs::informReadingStopped(const QString &reason)
 {
-    write(reason + QStringLiteral(" Нічого не записано."));
+    informFailure(reason + QStringLiteral(" Нічого не записано."));
 }
 
 Dialogs::Answer ConsoleDialogs::ask(const QString &caption, const QString &text)

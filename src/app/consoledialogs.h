@@ -18,6 +18,8 @@ public:
     void setPrefix(const QString &prefix) { m_prefix = prefix; }
 
     void inform(const QString &text) override;
+    // Failures begin with "Помилка: ", after the prefix.
+    void informFailure(const QString &text) override;
     void informReadingStopped(const QString &reason) override;
     Answer ask(const QString &caption, const QString &text) override;
     QString saveFileName(const QString &filter, const QString &defaultSuffix,

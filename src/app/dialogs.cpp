@@ -29,6 +29,11 @@ Dialogs *setDialogs(Dialogs *service)
     return previous;
 }
 
+void Dialogs::informFailure(const QString &text)
+{
+    inform(text);
+}
+
 void Dialogs::informReadingStopped(const QString &reason)
 {
     inform(reason + QStringLiteral(" Те, що прочитано до цього рядка, залишилося в картці."));
@@ -43,6 +48,6 @@ bool tellReadingOutcome(const cardfile::FileResult &result)
     if (result.stopped)
         dialogs().informReadingStopped(result.error);
     else
-        dialogs().inform(result.error);
+        dialogs().informFailure(result.error);
     return false;
 }

@@ -16,6 +16,10 @@ public:
 
     // Plain message box: the text and one OK button.
     virtual void inform(const QString &text) = 0;
+    // Tells that what was asked for failed (`text`, the reason). A window
+    // shows it as any message; the command line marks it as an error, so
+    // that it cannot be taken for a notice.
+    virtual void informFailure(const QString &text);
     // Tells why the reading of a card stopped part-way (`reason`, a sentence)
     // and what that means where the card is read: a window keeps what was
     // read, the command line writes nothing.

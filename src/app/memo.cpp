@@ -3,6 +3,7 @@
 #include "app/inputfilter.h"
 
 #include <QKeyEvent>
+#include <QTextDocument>
 #include <QMimeData>
 
 namespace {
@@ -16,7 +17,8 @@ QString withNewlines(const QString &text)
 }
 
 // What the document gives back for a text it was given: its own line and
-// paragraph marks read as line breaks, a no-break space as a blank.
+// paragraph marks read as line breaks. A no-break space stays what it is: the
+// card file holds it, and a blank in its place would change the card.
 QString asDocumentGivesBack(const QString &text)
 {
     QString result = withNewlines(text);
@@ -27,9 +29,6 @@ QString asDocumentGivesBack(const QString &text)
         case QChar::ParagraphSeparator:
         case QChar::LineSeparator:
             c = QLatin1Char('\n');
-            break;
-        case QChar::Nbsp:
-            c = QLatin1Char(' ');
             break;
         default:
             break;
@@ -56,7 +55,8 @@ void Memo::setScrollBar(bool shown)
 
 QString Memo::text() const
 {
-    QString result = m_waiting ? *m_waiting : toPlainText();
+    // The raw text, not toPlainText(), which turns no-break spaces into blanks.
+    QString result = m_waiting ? *m_waiting : asDocumentGivesBack(document()->toRawText());
     result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return result;
 }

@@ -30,8 +30,8 @@ public:
     void clear();
 
     // What text() gives after setText(`text`): the document's own line and
-    // paragraph marks read as line breaks, a no-break space as a blank, the
-    // lines joined by "\r\n".
+    // paragraph marks read as line breaks, a no-break space kept, the lines
+    // joined by "\r\n".
     static QString givenBack(const QString &text);
 
 signals:

@@ -10,9 +10,12 @@ namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-bool isCyrillicLetter(char16_t c)
+// Letters of today's Cyrillic alphabets (Ukrainian, Russian and their
+// neighbours): U+0400-U+045F and Ґ ґ. Old letters (ѣ, ѳ and their like) are
+// what code page 1251 pairs such as «СЈ» give when read as UTF-8.
+bool isModernCyrillicLetter(char16_t c)
 {
-    return c >= 0x0400 && c <= 0x04FF && QChar(c).isLetter();
+    return (c >= 0x0400 && c <= 0x045F) || c == 0x0490 || c == 0x0491;
 }
 
 bool isTextPunctuation(char16_t c)
@@ -44,26 +47,43 @@ bool hasHighBytes(const QByteArray &bytes)
     return false;
 }
 
-// The text when `bytes` are valid UTF-8 that looks like a Ukrainian card.
-std::optional<QString> asUkrainianUtf8(const QByteArray &bytes)
+// The text of `bytes` when they are valid UTF-8; nothing otherwise.
+std::optional<QString> validUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
-    bool cyrillic = false;
-    for (const QChar character : std::as_const(text)) {
+    return text;
+}
+
+// How many Cyrillic letters a text without a byte-order mark needs before it
+// is taken as UTF-8: a card the program wrote in code page 1251 with a short
+// value such as «Рі» (bytes D0 B3, UTF-8 for «г») must stay in code page 1251.
+constexpr int kFewestLetters = 4;
+
+// Whether valid UTF-8 `text` plainly is Ukrainian card text: every character
+// beyond ASCII is a Cyrillic letter of today or the punctuation of Ukrainian
+// texts, there are at least kFewestLetters letters, and letters are most of
+// those characters. Read as code page 1251, such text shows «Р» or «С»
+// followed by a character of 0x80-0xBF for nearly every one of its letters,
+// which texts a clerk types in code page 1251 do not.
+bool looksLikeUkrainianUtf8(QStringView text)
+{
+    int letters = 0;
+    int others = 0;
+    for (const QChar character : text) {
         const char16_t c = character.unicode();
         if (c < 0x80)
             continue;
-        if (isCyrillicLetter(c))
-            cyrillic = true;
-        else if (!isTextPunctuation(c))
-            return std::nullopt;
+        if (isModernCyrillicLetter(c))
+            ++letters;
+        else if (isTextPunctuation(c))
+            ++others;
+        else
+            return false;
     }
-    if (!cyrillic)
-        return std::nullopt;
-    return text;
+    return letters >= kFewestLetters && letters > others;
 }
 
 bool isControl(char16_t c)
@@ -96,16 +116,24 @@ DecodedCard decodeCard(const QByteArray &bytes)
 {
     DecodedCard card;
     if (bytes.startsWith(kByteOrderMark)) {
-        card.text = QString::fromUtf8(bytes.constData() + kByteOrderMark.size(),
-                                      bytes.size() - kByteOrderMark.size());
-        card.utf8 = true;
-    } else if (hasHighBytes(bytes)) {
-        if (std::optional<QString> text = asUkrainianUtf8(bytes)) {
+        const QByteArrayView body = QByteArrayView(bytes).sliced(kByteOrderMark.size());
+        if (std::optional<QString> text = validUtf8(body)) {
             card.text = std::move(*text);
-            card.utf8 = true;
+            card.encoding = CardEncoding::Utf8;
+        } else {
+            // The mark promises UTF-8 that does not follow: the body is taken
+            // as code page 1251, never as replacement characters.
+            card.text = codepage::table::decode(body.toByteArray());
+            card.encoding = CardEncoding::MarkedCodePage;
+        }
+    } else if (hasHighBytes(bytes)) {
+        std::optional<QString> text = validUtf8(bytes);
+        if (text && looksLikeUkrainianUtf8(*text)) {
+            card.text = std::move(*text);
+            card.encoding = CardEncoding::Utf8;
         }
     }
-    if (!card.utf8)
+    if (card.encoding == CardEncoding::CodePage)
         card.text = codepage::table::decode(bytes);
     blankControls<isControlInLine>(card.text);
     return card;
@@ -117,11 +145,17 @@ QString blankedControls(QString text)
     return text;
 }
 
-QString utf8Notice(const QString &path)
+QString encodingNotice(CardEncoding encoding, const QString &path)
 {
+    if (encoding == CardEncoding::CodePage)
+        return {};
     const QString file = path.isEmpty()
                              ? QStringLiteral("Картку")
                              : QStringLiteral("Картку з файлу «%1»").arg(displayPath(path));
+    if (encoding == CardEncoding::MarkedCodePage)
+        return QStringLiteral("%1 позначено як UTF-8, але записано не в UTF-8. Її прочитано в "
+                              "кодуванні Windows-1251, у якому картки передаються.")
+            .arg(file);
     return QStringLiteral("%1 записано в кодуванні UTF-8. Її прочитано, а записано буде в "
                           "кодуванні Windows-1251, у якому картки передаються.")
         .arg(file);

@@ -22,6 +22,28 @@ bool isCodedLine(QStringView line)
            !line.first(separatorAt).contains(kSeparator);
 }
 
+// A line of a card: a four-digit field code or the trailer's "reg", then "\".
+bool isCardLine(QStringView line)
+{
+    if (line.startsWith(u"reg\\"))
+        return true;
+    if (line.size() < 5 || line[4] != kSeparator)
+        return false;
+    for (qsizetype at = 0; at < 4; ++at)
+        if (line[at] < u'0' || line[at] > u'9')
+            return false;
+    return true;
+}
+
+bool holdsCodedLine(const QString &text)
+{
+    CardLines lines(text);
+    while (!lines.atEnd())
+        if (isCardLine(lines.next()))
+            return true;
+    return false;
+}
+
 bool listed(const QStringList &codes, QStringView code)
 {
     if (code.isEmpty())
@@ -183,18 +205,19 @@ QString joinContinuation(QStringView firstLine, CardLines &lines,
     return text;
 }
 
-FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
-                         const LineHandler &handler, const QString &path)
+FileResult loadCardBytes(const QByteArray &bytes, const QString &path, LoadedCard &card)
 {
-    DecodedCard decoded = decodeCard(bytes);
-    CardLines lines(std::move(decoded.text));
-    FileResult result = readLines(lines, format, handler);
-    if (decoded.utf8)
-        result.notice = utf8Notice(path);
-    return result;
+    card.path = path;
+    card.decoded = decodeCard(bytes);
+    if (!holdsCodedLine(card.decoded.text)) {
+        const QString file = path.isEmpty() ? QStringLiteral("У файлі")
+                                            : QStringLiteral("У файлі «%1»").arg(displayPath(path));
+        return FileResult::failure(QStringLiteral("%1 немає жодного рядка картки.").arg(file));
+    }
+    return FileResult::success();
 }
 
-FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler)
+FileResult loadCardFile(const QString &path, LoadedCard &card)
 {
     QFile file(path);
     errno = 0;
@@ -215,7 +238,35 @@ FileResult readCardFile(const QString &path, const CardFormat &format, const Lin
                      fileFailureReason(path, FileAccess::Read, systemError, file.errorString())));
     }
     file.close();
-    return readCardBytes(bytes, format, handler, path);
+    return loadCardBytes(bytes, path, card);
+}
+
+FileResult readLoadedCard(const LoadedCard &card, const CardFormat &format,
+                          const LineHandler &handler)
+{
+    CardLines lines(card.decoded.text);
+    FileResult result = readLines(lines, format, handler);
+    result.notice = encodingNotice(card.decoded.encoding, card.path);
+    return result;
+}
+
+FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
+                         const LineHandler &handler, const QString &path)
+{
+    LoadedCard card;
+    const FileResult loaded = loadCardBytes(bytes, path, card);
+    if (!loaded.ok)
+        return loaded;
+    return readLoadedCard(card, format, handler);
+}
+
+FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler)
+{
+    LoadedCard card;
+    const FileResult loaded = loadCardFile(path, card);
+    if (!loaded.ok)
+        return loaded;
+    return readLoadedCard(card, format, handler);
 }
 
 std::optional<int> wholeNumber(QStringView text)
@@ -244,11 +295,19 @@ std::optional<int> wholeNumber(QStringView text)
     return int(std::min(value, qint64(std::numeric_limits<int>::max())));
 }
 
-QString notWholeNumberMessage(QStringView code, QStringView value)
+QString notWholeNumberMessage(QStringView value)
 {
-    return QStringLiteral("Картку прочитано не до кінця: у рядку з кодом %1 стоїть «%2» там, де "
-                          "має бути ціле число.")
-        .arg(shownValue(code), shownValue(value));
+    const QString found = trimmedView(value).isEmpty()
+                              ? QStringLiteral("порожнє значення")
+                              : QStringLiteral("«%1»").arg(shownValue(value));
+    return QStringLiteral("стоїть %1 там, де має бути ціле число").arg(found);
+}
+
+QString stoppedAt(int lineNumber, QStringView code, const QString &problem)
+{
+    return QStringLiteral("Картку прочитано не до кінця: у рядку %1 (код %2) %3.")
+        .arg(lineNumber)
+        .arg(shownValue(code), problem);
 }
 
 } // namespace cardfile

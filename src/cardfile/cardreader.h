@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardfile/cardencoding.h"
 #include "cardfile/fileresult.h"
 
 #include <QByteArray>
@@ -56,8 +57,8 @@ struct CardLine
 // before the line in hand in the file, so a handler that cares about order
 // applies `multiCode` first and `code` second. Codes without a rule are
 // ignored. It returns an empty string to let the reading go on, or a message
-// for the clerk that stops it (see notWholeNumberMessage()); what was applied
-// before stays applied.
+// for the clerk that stops it (see stoppedAt()); what was applied before
+// stays applied.
 using LineHandler = std::function<QString(const CardLine &)>;
 
 // The physical lines of a decoded card text, handed out one at a time and
@@ -89,14 +90,35 @@ private:
 QString joinContinuation(QStringView firstLine, CardLines &lines,
                          std::optional<QStringView> &stopLine);
 
+// A card file read into memory and decoded, before any card is touched, so
+// that a file which cannot be read, or is no card, leaves the card as it was.
+struct LoadedCard
+{
+    QString path;
+    DecodedCard decoded;
+};
+
 // Reads the card file at `path` (code page 1251, or UTF-8 when it plainly is,
-// see decodeCard()) and hands its lines to `handler`. Fails with a message
-// naming the file and the reason when it cannot be opened or read, or with the
-// handler's message when it stops. A file read from UTF-8 carries a notice
-// for the clerk, also when the reading stopped.
+// see decodeCard()) into `card`. Fails with a message naming the file and the
+// reason when it cannot be opened or read, or when it holds no coded line at
+// all (a line that starts with a four-digit code or "reg" and "\"): such a
+// file is no card.
+FileResult loadCardFile(const QString &path, LoadedCard &card);
+// The same for the bytes of a card file held in memory; `path` only names the
+// file in messages.
+FileResult loadCardBytes(const QByteArray &bytes, const QString &path, LoadedCard &card);
+
+// Hands the lines of a loaded card to `handler`. Fails with the handler's
+// message when it stops. A card read otherwise than from plain code page 1251
+// carries a notice for the clerk, also when the reading stopped.
+FileResult readLoadedCard(const LoadedCard &card, const CardFormat &format,
+                          const LineHandler &handler);
+
+// Loads the card file at `path` and reads it (loadCardFile(), then
+// readLoadedCard()).
 FileResult readCardFile(const QString &path, const CardFormat &format, const LineHandler &handler);
 // The same loop over the bytes of a card file held in memory; `path` only
-// names the file in a notice.
+// names the file in messages.
 FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
                          const LineHandler &handler, const QString &path = {});
 
@@ -105,9 +127,14 @@ FileResult readCardBytes(const QByteArray &bytes, const CardFormat &format,
 // gives the nearest bound of that range, which lies outside every range a
 // card accepts, so that it is ignored like any number out of range.
 std::optional<int> wholeNumber(QStringView text);
-// Why the reading stopped on a piece that must be a whole number and is not:
-// names the field code and the value found. What this means for the card is
-// said where it is read (see FileResult::stopped).
-QString notWholeNumberMessage(QStringView code, QStringView value);
+// What is wrong with a piece that must be a whole number and is not: the
+// value found ("порожнє значення" when there is none), as a clause for
+// stoppedAt().
+QString notWholeNumberMessage(QStringView value);
+// The message that stops the reading at line `lineNumber` with the code
+// `code` for the reason `problem` (a clause such as notWholeNumberMessage()
+// gives). What this means for the card is said where it is read (see
+// FileResult::stopped).
+QString stoppedAt(int lineNumber, QStringView code, const QString &problem);
 
 } // namespace cardfile

@@ -5,20 +5,23 @@ namespace cardfile {
 QString applyInFileOrder(const CardLine &pass, const ApplyLine &apply)
 {
     if (!pass.multiCode.isEmpty()) {
-        const QString error = apply(pass.multiCode, pass.joinedText);
-        if (!error.isEmpty())
-            return error;
+        const QString problem = apply(pass.multiCode, pass.joinedText);
+        if (!problem.isEmpty())
+            return stoppedAt(pass.multiLineNumber, pass.multiCode, problem);
     }
-    if (!pass.code.isEmpty())
-        return apply(pass.code, pass.line);
+    if (!pass.code.isEmpty()) {
+        const QString problem = apply(pass.code, pass.line);
+        if (!problem.isEmpty())
+            return stoppedAt(pass.lineNumber, pass.code, problem);
+    }
     return {};
 }
 
-PieceNumber numberPiece(const QString &code, const QString &text)
+PieceNumber numberPiece(const QString &, const QString &text)
 {
     const std::optional<int> value = wholeNumber(text);
     if (!value)
-        return {std::nullopt, notWholeNumberMessage(code, text)};
+        return {std::nullopt, notWholeNumberMessage(text)};
     return {value, {}};
 }
 

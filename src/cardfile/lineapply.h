@@ -11,16 +11,18 @@
 // Helpers of the cards' line handlers.
 namespace cardfile {
 
-// Applies one coded line (its code and its whole text); a message stops the
-// reading.
+// Applies one coded line (its code and its whole text); a message (what is
+// wrong with the line, a clause such as notWholeNumberMessage() gives) stops
+// the reading.
 using ApplyLine = std::function<QString(const QString &code, const QString &text)>;
 
 // Applies one pass of the reading loop in file order: the joined multi-line
-// field first, then the line in hand. Stops at the first message.
+// field first, then the line in hand. Stops at the first message, which it
+// gives as stoppedAt() lays it out, with the number and code of its line.
 QString applyInFileOrder(const CardLine &pass, const ApplyLine &apply);
 
-// A piece that has to be a whole number: the number, or the message that
-// stops the reading.
+// A piece that has to be a whole number: the number, or the clause that
+// stops the reading. `code` is the line's code.
 struct PieceNumber
 {
     std::optional<int> value;

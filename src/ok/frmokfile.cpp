@@ -39,14 +39,15 @@ bool TfrmOK::open()
 
 bool TfrmOK::readCard(const QString &path)
 {
-    menu().print->setEnabled(false);
-    const QString absolutePath = QFileInfo(path).absoluteFilePath();
-    setWindowTitle(u"Облікова картка - "_s + absolutePath);
-    setCardFile(absolutePath);
-    controls().holdEditTexts();
-    const cardfile::FileResult read = OkDocument::readInto(m_logic, path);
-    controls().releaseEditTexts();
-
-    PageControl->setCurrentIndex(0);
-    return tellReadingOutcome(read);
+    return cardfilecommands::openCard(path, [this](const cardfile::LoadedCard &file) {
+        menu().print->setEnabled(false);
+        const QString absolutePath = QFileInfo(file.path).absoluteFilePath();
+        setWindowTitle(u"Облікова картка - "_s + absolutePath);
+        setCardFile(absolutePath);
+        controls().holdEditTexts();
+        const cardfile::FileResult read = OkDocument::readInto(m_logic, file);
+        controls().releaseEditTexts();
+        PageControl->setCurrentIndex(0);
+        return read;
+    });
 }

@@ -14,16 +14,16 @@ using namespace Qt::StringLiterals;
 
 OkDocument::OkDocument() : m_controls(okPages()), m_logic(m_controls) {}
 
-cardfile::FileResult OkDocument::readInto(OkEditorLogic &card, const QString &path)
+cardfile::FileResult OkDocument::readInto(OkEditorLogic &card, const cardfile::LoadedCard &file)
 {
     card.clearCard();
-    cardfilecommands::warnOfOtherKind(path, u"rk"_s,
+    cardfilecommands::warnOfOtherKind(file.path, u"rk"_s,
                                       u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s);
     card.controls().setText(u"DREG"_s, cardfilecommands::readingDate());
 
     OkCardReader reader(card);
-    const cardfile::FileResult read = cardfile::readCardFile(
-        path, OkCardReader::format(),
+    const cardfile::FileResult read = cardfile::readLoadedCard(
+        file, OkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
     card.showAfterReading();
     return read;
@@ -41,7 +41,8 @@ QStringList OkDocument::linesOf(OkEditorLogic &card)
 
 bool OkDocument::read(const QString &path)
 {
-    return tellReadingOutcome(readInto(m_logic, path));
+    return cardfilecommands::openCard(
+        path, [this](const cardfile::LoadedCard &file) { return readInto(m_logic, file); });
 }
 
 std::shared_ptr<const PreparedReport> OkDocument::printedPages()

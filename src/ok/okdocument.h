@@ -4,6 +4,7 @@
 
 #include "app/carddocument.h"
 #include "app/cataloguecontrols.h"
+#include "cardfile/cardreader.h"
 #include "cardfile/fileresult.h"
 
 // The accounting card without a window: its controls held as values and the
@@ -20,10 +21,10 @@ public:
     QList<FieldFailure> checkFields() const override { return m_logic.checkFields(); }
 
     // How opening a file fills a card, in the window and here alike: the
-    // card is emptied, dated today, read from `path` and shows its
+    // card is emptied, dated today, read from the loaded `file` and shows its
     // Ukrainian texts and first co-executor. The outcome is the caller's
     // to tell.
-    static cardfile::FileResult readInto(OkEditorLogic &card, const QString &path);
+    static cardfile::FileResult readInto(OkEditorLogic &card, const cardfile::LoadedCard &file);
     // The card's lines in file order, as saving writes them.
     static QStringList linesOf(OkEditorLogic &card);
 

@@ -33,11 +33,13 @@ bool TpfrmOkd::open()
 
 bool TpfrmOkd::readCard(const QString &path)
 {
-    m_cardFile = QFileInfo(path).absoluteFilePath();
-    setWindowTitle(u"Облікова картка дисертації - "_s + path);
-    m_controls.holdEditTexts();
-    const cardfile::FileResult read = OkdDocument::readInto(m_logic, path);
-    m_controls.releaseEditTexts();
-    pc1->setCurrentIndex(0);
-    return tellReadingOutcome(read);
+    return cardfilecommands::openCard(path, [this](const cardfile::LoadedCard &file) {
+        m_cardFile = QFileInfo(file.path).absoluteFilePath();
+        setWindowTitle(u"Облікова картка дисертації - "_s + file.path);
+        m_controls.holdEditTexts();
+        const cardfile::FileResult read = OkdDocument::readInto(m_logic, file);
+        m_controls.releaseEditTexts();
+        pc1->setCurrentIndex(0);
+        return read;
+    });
 }

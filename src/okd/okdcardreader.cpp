@@ -148,7 +148,7 @@ QString OkdCardReader::chair(const QString &, const Pieces &line)
     return {};
 }
 
-QString OkdCardReader::applicant(const QString &code, const Pieces &line)
+QString OkdCardReader::applicant(const QString &, const Pieces &line)
 {
     const QString first = cardfile::trimmed(line.view(2));
     if (first.size() != 1) {
@@ -158,18 +158,18 @@ QString OkdCardReader::applicant(const QString &code, const Pieces &line)
     }
     const std::optional<int> language = cardfile::wholeNumber(first);
     if (!language)
-        return cardfile::notWholeNumberMessage(code, first);
+        return cardfile::notWholeNumberMessage(first);
     if (inRange(*language, 1, 3))
         m_values.applicantNames.at(*language - 1) = cardfile::trimmed(line.view(3));
     return {};
 }
 
-QString OkdCardReader::postgraduate(const QString &code, const Pieces &line)
+QString OkdCardReader::postgraduate(const QString &, const Pieces &line)
 {
     const QString tickedText = line.at(2);
     const std::optional<int> ticked = cardfile::wholeNumber(tickedText);
     if (!ticked)
-        return cardfile::notWholeNumberMessage(code, tickedText);
+        return cardfile::notWholeNumberMessage(tickedText);
     if (*ticked == 0 || *ticked == 1)
         m_controls.setText(u"cb6642"_s, QString::number(*ticked));
     return {};
@@ -199,7 +199,7 @@ QString OkdCardReader::titleOrAbstract(const QString &code, const Pieces &line)
     const QString languageText = line.at(2);
     const std::optional<int> language = cardfile::wholeNumber(languageText);
     if (!language)
-        return cardfile::notWholeNumberMessage(code, languageText);
+        return cardfile::notWholeNumberMessage(languageText);
     if (inRange(*language, 1, 3)) {
         languagecheck::Texts &texts = code == u"9045"_s ? m_values.titles : m_values.abstracts;
         texts.at(*language - 1) = line.at(3);
@@ -237,12 +237,12 @@ QString OkdCardReader::organisation(const QString &code, const Pieces &line)
     return {};
 }
 
-QString OkdCardReader::supervisor(const QString &code, const Pieces &line)
+QString OkdCardReader::supervisor(const QString &, const Pieces &line)
 {
     const QString rowText = cardfile::trimmed(line.view(2));
     const std::optional<int> row = cardfile::wholeNumber(rowText);
     if (!row)
-        return cardfile::notWholeNumberMessage(code, rowText);
+        return cardfile::notWholeNumberMessage(rowText);
     if (!inRange(*row, 1, 3))
         return {};
     languagecheck::Texts &names = m_values.supervisorNames.at(*row - 1);
@@ -254,7 +254,7 @@ QString OkdCardReader::supervisor(const QString &code, const Pieces &line)
     if (third.size() == 1) {
         const std::optional<int> language = cardfile::wholeNumber(third);
         if (!language)
-            return cardfile::notWholeNumberMessage(code, third);
+            return cardfile::notWholeNumberMessage(third);
         if (*language == 2 || *language == 3) {
             names.at(*language - 1) = trimmedPiece(4);
             return {};
@@ -271,12 +271,12 @@ QString OkdCardReader::supervisor(const QString &code, const Pieces &line)
     return {};
 }
 
-QString OkdCardReader::opponent(const QString &code, const Pieces &line)
+QString OkdCardReader::opponent(const QString &, const Pieces &line)
 {
     const QString rowText = cardfile::trimmed(line.view(2));
     const std::optional<int> row = cardfile::wholeNumber(rowText);
     if (!row)
-        return cardfile::notWholeNumberMessage(code, rowText);
+        return cardfile::notWholeNumberMessage(rowText);
     if (!inRange(*row, 1, 4))
         return {};
     const OkdPersonRow controls = okdOpponentRow(*row);

@@ -14,13 +14,13 @@ using namespace Qt::StringLiterals;
 
 OkdDocument::OkdDocument() : m_controls(okdPages()), m_logic(m_controls) {}
 
-cardfile::FileResult OkdDocument::readInto(OkdEditorLogic &card, const QString &path)
+cardfile::FileResult OkdDocument::readInto(OkdEditorLogic &card, const cardfile::LoadedCard &file)
 {
     card.clearCard();
     card.controls().setText(u"DREG"_s, cardfilecommands::readingDate());
     OkdCardReader reader(card.controls(), card.values());
-    const cardfile::FileResult read = cardfile::readCardFile(
-        path, OkdCardReader::format(),
+    const cardfile::FileResult read = cardfile::readLoadedCard(
+        file, OkdCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
     card.showAfterReading();
     return read;
@@ -45,7 +45,8 @@ QStringList OkdDocument::fillSheets(OkdEditorLogic &card, SheetSet &sheets, int 
 
 bool OkdDocument::read(const QString &path)
 {
-    return tellReadingOutcome(readInto(m_logic, path));
+    return cardfilecommands::openCard(
+        path, [this](const cardfile::LoadedCard &file) { return readInto(m_logic, file); });
 }
 
 std::shared_ptr<const PreparedReport> OkdDocument::printedPages()

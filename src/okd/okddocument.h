@@ -4,6 +4,7 @@
 
 #include "app/carddocument.h"
 #include "app/cataloguecontrols.h"
+#include "cardfile/cardreader.h"
 #include "cardfile/fileresult.h"
 
 class SheetSet;
@@ -22,9 +23,9 @@ public:
     QList<FieldFailure> checkFields() const override { return m_logic.checkFields(); }
 
     // How opening a file fills a card, in the window and here alike: the
-    // card is emptied, dated today, read from `path` and shows the first
+    // card is emptied, dated today, read from the loaded `file` and shows the first
     // item of every radio group. The outcome is the caller's to tell.
-    static cardfile::FileResult readInto(OkdEditorLogic &card, const QString &path);
+    static cardfile::FileResult readInto(OkdEditorLogic &card, const cardfile::LoadedCard &file);
     // The card's lines in file order, as saving writes them. A dissertation
     // kind outside its list is written (and shown) as the list's first.
     static QStringList linesOf(OkdEditorLogic &card);

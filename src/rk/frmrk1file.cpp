@@ -41,13 +41,14 @@ bool TfrmRK1::open()
 
 bool TfrmRK1::readCard(const QString &path)
 {
-    openedName = QFileInfo(path).absoluteFilePath();
-    setCardFile(openedName);
-    setWindowTitle(u"Реєстраційна картка - "_s + openedName);
-    controls().holdEditTexts();
-    const cardfile::FileResult read = RkDocument::readInto(m_logic, path);
-    controls().releaseEditTexts();
-
-    PageControl->setCurrentIndex(0);
-    return tellReadingOutcome(read);
+    return cardfilecommands::openCard(path, [this](const cardfile::LoadedCard &file) {
+        openedName = QFileInfo(file.path).absoluteFilePath();
+        setCardFile(openedName);
+        setWindowTitle(u"Реєстраційна картка - "_s + openedName);
+        controls().holdEditTexts();
+        const cardfile::FileResult read = RkDocument::readInto(m_logic, file);
+        controls().releaseEditTexts();
+        PageControl->setCurrentIndex(0);
+        return read;
+    });
 }

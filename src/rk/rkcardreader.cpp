@@ -5,6 +5,7 @@
 #include "rk/rkgroups.h"
 
 #include "cardfile/blankforms.h"
+#include "cardfile/fileerror.h"
 #include "cardfile/lineapply.h"
 #include "cardfile/piece.h"
 
@@ -285,10 +286,17 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     const QString kindPiece = line.at(3);
     QString kindNumber; // as the file form of the entry carries it
     if (kindPiece.size() > 1) {
-        // Older files: number, code, city, name, address, without a kind.
-        m_card.showPartyKind(Party::CoExecutor, kindFittingCode(kindPiece));
+        // Older files: number, code, city, name, address, without a kind. The
+        // code is its digits; the blanks among them do not count, so that it
+        // is written back, and read again, in one form.
+        QString digits = kindPiece;
+        digits.remove(u' ');
+        if (digits.size() > blankform::taxNumber.size())
+            return u"код співвиконавця «%1» довший за %2 цифр"_s.arg(cardfile::shownValue(digits)).arg(
+                blankform::taxNumber.size());
+        m_card.showPartyKind(Party::CoExecutor, kindFittingCode(digits));
         m_card.setFieldText(group.numberBox, line.at(2));
-        m_card.setFieldText(u"cpk"_s, line.at(3));
+        m_card.setFieldText(u"cpk"_s, digits);
         m_card.setFieldText(u"gorc"_s, line.at(4));
         m_card.setFieldText(u"cpi"_s, line.at(5));
         m_card.setFieldText(u"cpa"_s, line.at(6));

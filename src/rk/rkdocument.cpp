@@ -13,16 +13,16 @@ using namespace Qt::StringLiterals;
 
 RkDocument::RkDocument() : m_controls(rkPages()), m_logic(m_controls) {}
 
-cardfile::FileResult RkDocument::readInto(RkEditorLogic &card, const QString &path)
+cardfile::FileResult RkDocument::readInto(RkEditorLogic &card, const cardfile::LoadedCard &file)
 {
     card.clearCard();
-    cardfilecommands::warnOfOtherKind(path, u"ok"_s,
+    cardfilecommands::warnOfOtherKind(file.path, u"ok"_s,
                                       u"Зверніть увагу Ви відкрили облікову картку !    "_s);
     card.setFieldText(u"DREG"_s, cardfilecommands::readingDate());
 
     RkCardReader reader(card);
-    const cardfile::FileResult read = cardfile::readCardFile(
-        path, RkCardReader::format(),
+    const cardfile::FileResult read = cardfile::readLoadedCard(
+        file, RkCardReader::format(),
         [&reader](const cardfile::CardLine &pass) { return reader.apply(pass); });
     reader.finish();
     // The first finance code never keeps blanks around it.
@@ -32,7 +32,8 @@ cardfile::FileResult RkDocument::readInto(RkEditorLogic &card, const QString &pa
 
 bool RkDocument::read(const QString &path)
 {
-    return tellReadingOutcome(readInto(m_logic, path));
+    return cardfilecommands::openCard(
+        path, [this](const cardfile::LoadedCard &file) { return readInto(m_logic, file); });
 }
 
 QStringList RkDocument::writeCard()

@@ -4,6 +4,7 @@
 
 #include "app/carddocument.h"
 #include "app/cataloguecontrols.h"
+#include "cardfile/cardreader.h"
 #include "cardfile/fileresult.h"
 
 // The registration card without a window: its controls held as values and
@@ -20,9 +21,9 @@ public:
     QList<FieldFailure> checkFields() const override { return m_logic.checkFields(); }
 
     // How opening a file fills a card, in the window and here alike: the
-    // card is emptied, dated today and read from `path`. The reading's
+    // card is emptied, dated today and read from the loaded `file`. The reading's
     // outcome is for the caller to tell.
-    static cardfile::FileResult readInto(RkEditorLogic &card, const QString &path);
+    static cardfile::FileResult readInto(RkEditorLogic &card, const cardfile::LoadedCard &file);
 
 private:
     CatalogueControls m_controls;
