@@ -61,19 +61,28 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 	  -DOVRIDA_FUZZ=ON
 
 # Each card kind's fuzz program runs FUZZ_SECONDS on a copy of its sample cards
-# (tests/data/corpus/<kind>), which grows with the inputs it finds.
+# (tests/data/corpus/<kind>), which grows with the inputs it finds. A finding
+# of one kind does not keep the other kinds from running; the findings are
+# listed at the end and make the target fail. ASan's leak check is off while
+# fuzzing, so libFuzzer's own leak re-runs are off too.
 fuzz-deps:
 	@bash scripts/install-deps.sh fuzz
 
 fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
-	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	@found=""; \
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; \
 	  kind=$${f##*/fuzz_}; corpus=$(FUZZ_BUILD)/corpus/$$kind; \
-	  mkdir -p $$corpus && cp -n tests/data/corpus/$$kind/* $$corpus/; \
+	  findings=$(FUZZ_BUILD)/findings/$$kind; \
+	  mkdir -p $$corpus $$findings && cp -n tests/data/corpus/$$kind/* $$corpus/; \
 	  echo "== $$f"; \
 	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $$corpus || exit 1; done
+	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -detect_leaks=0 \
+	        -artifact_prefix=$$findings/ $$corpus || found="$$found $$kind"; \
+	done; \
+	if [ -n "$$found" ]; then \
+	  echo "Findings in:$$found (inputs in $(FUZZ_BUILD)/findings)"; exit 1; fi
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -3,8 +3,8 @@
 #include "app/inputfilter.h"
 
 #include <QKeyEvent>
-#include <QTextDocument>
 #include <QMimeData>
+#include <QTextDocument>
 
 namespace {
 

@@ -78,16 +78,48 @@ EncodedCard refusal(const QStringList &lines)
     return result;
 }
 
+// A refused character as the clerk can see it: itself, or its number when it
+// shows nothing (a combining mark, a format character, a replacement mark).
+QString shownCharacter(const QString &character)
+{
+    const char32_t c = character.toUcs4().value(0);
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+    case QChar::Other_NotAssigned:
+    case QChar::Other_PrivateUse:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    default:
+        return c == 0xFFFD ? QStringLiteral("U+FFFD") : QStringLiteral("«%1»").arg(character);
+    }
+}
+
+// The first three fields of `codes`, and how many more there are.
+QString firstFields(const QStringList &codes)
+{
+    constexpr qsizetype named = 3;
+    const QString first = codes.first(std::min(codes.size(), named)).join(QStringLiteral(", "));
+    if (codes.size() <= named)
+        return first;
+    return QStringLiteral("%1 і ще %2").arg(first).arg(codes.size() - named);
+}
+
 QString refusalMessage(const QString &path, const EncodedCard &encoded)
 {
     QStringList shown;
     for (const QString &character : encoded.refusedCharacters)
-        shown.append(QStringLiteral("«%1»").arg(character));
+        shown.append(shownCharacter(character));
     const bool oneField = encoded.refusedCodes.size() == 1;
     return QStringLiteral("Файл «%1» не записано: %2 %3 є символи, яких немає в кодуванні "
                           "Windows-1251 (%4). Замініть або вилучіть їх і запишіть картку ще раз.")
         .arg(displayPath(path), oneField ? QStringLiteral("у полі") : QStringLiteral("у полях"),
-             encoded.refusedCodes.join(QStringLiteral(", ")), shown.join(QStringLiteral(", ")));
+             firstFields(encoded.refusedCodes), shown.join(QStringLiteral(", ")));
 }
 
 } // namespace

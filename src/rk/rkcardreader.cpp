@@ -292,8 +292,8 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
         QString digits = kindPiece;
         digits.remove(u' ');
         if (digits.size() > blankform::taxNumber.size())
-            return u"код співвиконавця «%1» довший за %2 цифр"_s.arg(cardfile::shownValue(digits)).arg(
-                blankform::taxNumber.size());
+            return u"код співвиконавця «%1» довший за %2 цифр"_s.arg(cardfile::shownValue(digits))
+                .arg(blankform::taxNumber.size());
         m_card.showPartyKind(Party::CoExecutor, kindFittingCode(digits));
         m_card.setFieldText(group.numberBox, line.at(2));
         m_card.setFieldText(u"cpk"_s, digits);

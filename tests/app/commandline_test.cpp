@@ -163,8 +163,8 @@ void CommandLineTest::convertGoesThroughTheDocumentOfTheCardsKind()
     QVERIFY(FakeEditor::journal.value(0).startsWith(QStringLiteral("OKD")));
 
     // Without a usable 5013 line the kind is not guessed.
-    for (const QByteArray &content : {QByteArray("5256\\5\r\n"), QByteArray("5013\\07\r\n"),
-                                      QByteArray("5013\\\r\n"), QByteArray()}) {
+    for (const QByteArray &content :
+         {QByteArray("5256\\5\r\n"), QByteArray("5013\\07\r\n"), QByteArray("5013\\\r\n")}) {
         QDir::setCurrent(folder.path());
         writeFile(QStringLiteral("odd.txt"), content);
         const Run result =
@@ -174,6 +174,12 @@ void CommandLineTest::convertGoesThroughTheDocumentOfTheCardsKind()
         QVERIFY(result.errors.contains(QStringLiteral("--kind")));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("o.txt"))));
     }
+    // A file without a single card line is no card, whatever its name.
+    writeFile(QStringLiteral("odd.txt"), QByteArray());
+    const Run empty =
+        run({QStringLiteral("convert"), QStringLiteral("odd.txt"), QStringLiteral("o.txt")});
+    QCOMPARE(empty.exitCode, std::optional<int>(2));
+    QVERIFY(empty.errors.contains(QStringLiteral("немає жодного рядка картки")));
 }
 
 void CommandLineTest::failedReadWritesNothing()
@@ -182,7 +188,7 @@ void CommandLineTest::failedReadWritesNothing()
     const Run unread =
         run({QStringLiteral("convert"), QStringLiteral("broken.txt"), QStringLiteral("never.txt")});
     QCOMPARE(unread.exitCode, std::optional<int>(2));
-    QVERIFY(unread.errors.contains(QStringLiteral("не прочитано")));
+    QVERIFY(unread.errors.contains(QStringLiteral("Помилка: Картку прочитано не до кінця.")));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("never.txt"))));
 
     QDir::setCurrent(folder.path());
@@ -259,9 +265,10 @@ void CommandLineTest::manyCardsGoOnPastAFailure()
              (QStringList{QStringLiteral("ok.txt"), QStringLiteral("rk.txt"),
                           QStringLiteral("rk2.txt")}));
     QVERIFY(readFile(folder.filePath(QStringLiteral("out/rk2.txt"))).contains("5256\\4"));
-    QCOMPARE(batch.errors, QStringLiteral("broken.txt: Картку з файлу «%1» не прочитано.\n"
-                                          "Не вдалося обробити карток: 1 з 4.\n")
-                               .arg(folder.filePath(QStringLiteral("broken.txt"))));
+    QCOMPARE(batch.errors,
+             QStringLiteral("broken.txt: Помилка: Картку прочитано не до кінця. Нічого не "
+                            "записано.\n"
+                            "Не вдалося обробити карток: 1 з 4.\n"));
     QCOMPARE(FakeEditor::journal.filter(QStringLiteral(" opened ")).size(), 4);
     QVERIFY(FakeEditor::journal.filter(QStringLiteral("RK2")).isEmpty());
 

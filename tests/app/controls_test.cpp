@@ -88,7 +88,7 @@ private slots:
         const QString text = u"one\r\ntwo\nthree\rfour\u00a0five\u2029six"_s;
         memo->setText(text);
         const QString shown = memo->text();
-        QCOMPARE(shown, u"one\r\ntwo\r\nthree\r\nfour five\r\nsix"_s);
+        QCOMPARE(shown, u"one\r\ntwo\r\nthree\r\nfour\u00a0five\r\nsix"_s);
 
         Memo hidden;
         hidden.setText(text);

@@ -1,10 +1,13 @@
 #include "cardfile/cardreader.h"
+#include "cardfile/cardwriter.h"
 #include "cardfile/codepage.h"
 #include "cardfile/support/cardtext.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <random>
 
 using namespace cardfile;
 using cardtest::AppliedLine;
@@ -91,7 +94,61 @@ private slots:
         // "Рі" in code page 1251 is valid UTF-8 for one Cyrillic letter, but
         // a text of Latin letters with accents is not Ukrainian.
         QCOMPARE(firstValue("\xC3\xA9t\xC3\xA9"), std::pair(u"Г©tГ©"_s, true));
-        QCOMPARE(firstValue("a\tb\x01" "c\x98" "d\x7F"), std::pair(u"a b c d"_s, true));
+        // Code page pairs that UTF-8 reads as a letter or two, an old letter
+        // among them, are what a clerk typed.
+        QCOMPARE(firstValue("\xD0\xB3"), std::pair(u"Рі"_s, true));
+        QCOMPARE(firstValue("\xD1\xA3 \xD0\xB3\xD0\xB3\xD0\xB3"), std::pair(u"СЈ РіРіРі"_s, true));
+        // A mark before text that is not UTF-8 is left out, the rest is code
+        // page 1251, and the clerk is told.
+        QCOMPARE(firstValue("x\xB2").first, u"xІ"_s);
+        Recorder recorder;
+        const FileResult marked = readCardBytes("\xEF\xBB\xBF"
+                                                "5256\\\xB2\xE2\xE0\r\n",
+                                                cardtest::rkFormat(), recorder.handler());
+        QCOMPARE(recorder.applied.value(0).text, u"5256\\Іва"_s);
+        QVERIFY(marked.notice.contains(u"позначено як UTF-8"_s));
+        QCOMPARE(firstValue("a\tb\x01"
+                            "c\x98"
+                            "d\x7F"),
+                 std::pair(u"a b c d"_s, true));
+    }
+
+    // Any card the program can write reads back as it was written: values of
+    // random letters of the whole code page, a few short ones among ASCII or
+    // many long ones, never come back as UTF-8.
+    void writtenCardsReadBackUnchanged()
+    {
+        QString letters;
+        for (int byte = 0x20; byte < 0x100; ++byte)
+            if (byte != '\\' && byte != 0x7F && byte != 0x98)
+                letters += codepage::decode(QByteArray(1, char(byte)));
+        std::mt19937 random(22);
+        const auto pick = [&random](int n) {
+            return std::uniform_int_distribution<int>(0, n - 1)(random);
+        };
+        for (int card = 0; card < 3000; ++card) {
+            QStringList lines{u"5013\\01"_s};
+            const int fields = 1 + pick(card % 2 ? 3 : 30);
+            for (int field = 0; field < fields; ++field) {
+                QString value;
+                const int length = 1 + (pick(4) == 0 ? pick(2000) : pick(3));
+                for (int i = 0; i < length; ++i)
+                    value += letters[pick(int(letters.size()))];
+                lines << u"%1\\%2"_s.arg(6000 + field).arg(value.trimmed());
+            }
+            const EncodedCard written = encodeCard(lines);
+            QVERIFY(written.ok());
+            Recorder recorder;
+            const FileResult read =
+                readCardBytes(written.bytes, cardtest::okdFormat(), recorder.handler());
+            QVERIFY(read.ok);
+            QVERIFY2(read.notice.isEmpty(), qPrintable(lines.join(u'|')));
+            QStringList back;
+            for (const AppliedLine &line : std::as_const(recorder.applied))
+                back << line.text;
+            lines.removeIf([](const QString &line) { return line.endsWith(u'\\'); });
+            QCOMPARE(back, lines);
+        }
     }
 
     void continuationLinesJoinWithOneBlank()
@@ -175,8 +232,9 @@ private slots:
             readCardBytes(cardBytes(text), cardtest::okdFormat(), recorder.handler());
         QVERIFY(!result.ok);
         QCOMPARE(result.error, recorder.stopMessage);
-        QCOMPARE(result.error, u"Картку прочитано не до кінця: у рядку 3 (код 9118) стоїть «x» там, "
-                               u"де має бути ціле число."_s);
+        QCOMPARE(result.error,
+                 u"Картку прочитано не до кінця: у рядку 3 (код 9118) стоїть «x» там, "
+                 u"де має бути ціле число."_s);
         // What came before stays applied; 6140, handed over in the pass that
         // stopped, after the joined field, is not.
         QCOMPARE(recorder.applied,

@@ -111,6 +111,15 @@ private slots:
                 .arg(path));
         QCOMPARE(contents(path), kOldCard);
 
+        // Many fields: the first three are named; marks that show nothing
+        // are named by their numbers.
+        QCOMPARE(writeCardFile(path, {u"5634\\a\u0301"_s, u"6111\\\uFFFD"_s, u"6140\\ǎ"_s,
+                                      u"6210\\ǎ"_s, u"6228\\ǎ"_s})
+                     .error,
+                 u"Файл «%1» не записано: у полях 5634, 6111, 6140 і ще 2 є символи, яких немає "
+                 "в кодуванні Windows-1251 (U+0301, U+FFFD, «ǎ»). Замініть або вилучіть їх і "
+                 "запишіть картку ще раз."_s.arg(path));
+
         const QString fresh = dir.filePath("new.txt");
         QVERIFY(!writeCardFile(fresh, {u"6140\\€ ok, ∑ not"_s}).ok);
         QVERIFY(!QFile::exists(fresh));

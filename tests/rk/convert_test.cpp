@@ -75,8 +75,8 @@ private slots:
                            cardBytes({u"5013\\01"_s, u"9036\\x\\01.05\\02.05\\91\\Етап"_s})),
                      out});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.errors.startsWith(u"Картку прочитано не до кінця: у рядку з кодом 9036 "
-                                       "стоїть «x» там, де має бути ціле число. Нічого не "
+        QVERIFY2(run.errors.startsWith(u"Помилка: Картку прочитано не до кінця: у рядку 2 (код "
+                                       "9036) стоїть «x» там, де має бути ціле число. Нічого не "
                                        "записано.\n"_s),
                  qPrintable(run.errors));
         QVERIFY(!QFileInfo::exists(out));
@@ -117,7 +117,8 @@ private slots:
             m_run.run(QStringList{u"pdf"_s, u"--output-dir"_s, m_run.path(u"pdfs"_s)} + cards);
         QCOMPARE(run.exitCode, 2);
         const QString &errors = run.errors;
-        QVERIFY2(errors.contains(u"bad.txt: Картку прочитано не до кінця"_s), qPrintable(errors));
+        QVERIFY2(errors.contains(u"bad.txt: Помилка: Картку прочитано не до кінця"_s),
+                 qPrintable(errors));
         QCOMPARE(QDir(m_run.path(u"pdfs"_s)).entryList(QDir::Files),
                  (QStringList{u"first.pdf"_s, u"second.pdf"_s}));
         QVERIFY(contents(m_run.path(u"pdfs/first.pdf"_s)).startsWith("%PDF"));

@@ -140,13 +140,29 @@ private slots:
         rk.open(cardBytes({u"5013\\01"_s, u"5256\\4"_s,
                            u"2458\\%1\\1\\12345678\\\\Назва\\"_s.arg(number), u"7146\\07"_s}));
         QCOMPARE(rk.messages(),
-                 QStringList{u"Картку прочитано не до кінця: у рядку з кодом 2458 стоїть «%1…» "
+                 QStringList{u"Картку прочитано не до кінця: у рядку 3 (код 2458) стоїть «%1…» "
                              "там, де має бути ціле число. Те, що прочитано до цього рядка, "
                              "залишилося в картці."_s.arg(number.left(60))});
         QCOMPARE(rk.text(u"ed5256"_s), u"4"_s);
         QCOMPARE(rk.text(u"ed7146"_s), QString());
         rk.dialogs().queueOpenName(QString()); // the dialog cancelled
         QVERIFY(!rk.window()->open());
+    }
+
+    // A file without a single card line is refused before the card is
+    // touched: the window keeps its card and its caption.
+    void aFileWithoutCardLinesLeavesTheWindowAsItWas()
+    {
+        RkWindow rk;
+        rk.open(cardBytes({u"5013\\01"_s, u"5256\\3"_s}), u"good.txt"_s);
+        const QString title = rk.window()->windowTitle();
+        rk.forgetMessages();
+        rk.open(QByteArray("%PDF-1.4\n\xE2\xE3\xCF\xD3\nstream\\x\n"), u"paper.pdf"_s);
+        QCOMPARE(rk.messages().size(), 1);
+        QVERIFY2(rk.messages()[0].endsWith(u"paper.pdf» немає жодного рядка картки."_s),
+                 qPrintable(rk.messages()[0]));
+        QCOMPARE(rk.text(u"ed5256"_s), u"3"_s);
+        QCOMPARE(rk.window()->windowTitle(), title);
     }
 
     void aRegistrationCardNamedLikeAnAccountingCard()

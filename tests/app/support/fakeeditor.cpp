@@ -100,8 +100,12 @@ bool FakeDocument::read(const QString &path)
         return false;
     card_ = QString::fromLatin1(file.readAll()).trimmed();
     FakeEditor::journal.append(name_ + QStringLiteral(" opened ") + path);
-    // A card that holds the word "broken" cannot be read to its end.
-    return !card_.contains(QLatin1String("broken"));
+    // A card that holds the word "broken" cannot be read to its end, and
+    // says so as the real documents do.
+    if (!card_.contains(QLatin1String("broken")))
+        return true;
+    dialogs().informReadingStopped(QStringLiteral("Картку прочитано не до кінця."));
+    return false;
 }
 
 QStringList FakeDocument::writeCard()
