@@ -1,7 +1,7 @@
 #include "app/cardcheckwindow.h"
 
-#include "app/cardeditor.h"
 #include "app/carddocument.h"
+#include "app/cardeditor.h"
 #include "app/cardfilecommands.h"
 #include "app/editorregistry.h"
 
@@ -72,8 +72,7 @@ CardCheckWindow *CardCheckWindow::showFor(QWidget *editor)
 }
 
 CardCheckWindow::CardCheckWindow(QWidget *editor)
-    : QDialog(editor), m_editor(editor), m_list(new QTreeWidget(this)),
-      m_summary(new QLabel(this))
+    : QDialog(editor), m_editor(editor), m_list(new QTreeWidget(this)), m_summary(new QLabel(this))
 {
     setObjectName(u"CardCheckWindow"_s);
     setWindowTitle(u"Перевірка картки"_s);

@@ -35,8 +35,7 @@ public:
     void add(QWidget *window, std::function<void(const QStringList &)> open)
     {
         m_windows.insert(window, std::move(open));
-        connect(window, &QObject::destroyed, this,
-                [this, window] { m_windows.remove(window); });
+        connect(window, &QObject::destroyed, this, [this, window] { m_windows.remove(window); });
     }
 
 protected:
@@ -58,7 +57,8 @@ protected:
         if (type == QEvent::Drop) {
             // The drag's source is told of the end before the card is read.
             const std::function<void(const QStringList &)> open = *found;
-            QMetaObject::invokeMethod(this, [open, paths] { open(paths); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [open, paths] { open(paths); }, Qt::QueuedConnection);
         }
         return true;
     }

@@ -19,11 +19,11 @@ QWidget *openCardFileInNewEditor(TMainForm &mainForm, const QString &path)
     }
     const KindOfFile found = kindOfCardFile(file.absoluteFilePath());
     if (!found.kind) {
-        dialogs().inform(!found.readingError.isEmpty()
-                             ? found.readingError
-                             : u"За рядком 5013 файлу «%1» вид картки не визначити (01 — РК, 02 "
-                               u"або 03 — ОК, 04 або 05 — ОКД): картку не відкрито."_s.arg(
-                                   file.fileName()));
+        dialogs().inform(
+            !found.readingError.isEmpty()
+                ? found.readingError
+                : u"За рядком 5013 файлу «%1» вид картки не визначити (01 — РК, 02 "
+                  u"або 03 — ОК, 04 або 05 — ОКД): картку не відкрито."_s.arg(file.fileName()));
         return nullptr;
     }
     QWidget *editor = mainForm.openCard(*found.kind);

@@ -1,8 +1,8 @@
 #include "app/mainform.h"
 
 #include "app/analogclock.h"
-#include "app/cardeditor.h"
 #include "app/carddrop.h"
+#include "app/cardeditor.h"
 #include "app/cardfileopening.h"
 #include "app/editorregistry.h"
 #include "app/embossedbutton.h"

@@ -16,8 +16,8 @@ class QLockFile;
 // them, its kind and the card file it had last been saved to or read from.
 struct LeftCard
 {
-    QString path;     // the recovery file holding the card's lines
-    QString infoPath; // beside it: the kind and the card file
+    QString path;                 // the recovery file holding the card's lines
+    QString infoPath;             // beside it: the kind and the card file
     std::optional<CardKind> kind; // nothing when the beside file is unreadable
     QString savedTo;
 };
@@ -49,8 +49,7 @@ public:
     QString newCardPath();
     // Writes the card's `lines` and what belongs to them to `path`, each file
     // atomically, after every write and removal asked for before.
-    void keep(const QString &path, CardKind kind, const QString &savedTo,
-              const QStringList &lines);
+    void keep(const QString &path, CardKind kind, const QString &savedTo, const QStringList &lines);
     // Removes the card at `path`, after the writes asked for before.
     void discard(const QString &path);
     // Waits until every write and removal asked for has been done.

@@ -59,8 +59,8 @@ void offerLeftCards(TMainForm &mainForm, RecoveryFolder &folder)
             folder.removeLeftCard(card);
             continue;
         }
-        dialogs().inform(u"Картку з файлу відновлення «%1» не прочитано; файл залишено."_s.arg(
-            card.path));
+        dialogs().inform(
+            u"Картку з файлу відновлення «%1» не прочитано; файл залишено."_s.arg(card.path));
     }
     folder.releaseLeftCards();
 }
