@@ -1,5 +1,6 @@
 # What `cmake --install` puts under its prefix and `make package` into the
-# Debian package: the program, its menu entry, its icon and the help text.
+# Debian package: the program, its menu entry, the file type of card files,
+# its icon and the help text.
 include(GNUInstallDirs)
 # Packing takes the program as built; it does not build the tests first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -7,6 +8,11 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 install(TARGETS ovrida RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/ovrida.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The file type of card files; the system's mime database takes it in (the
+# package's trigger, or `update-mime-database PREFIX/share/mime` after an
+# install under another prefix).
+install(FILES ${PROJECT_SOURCE_DIR}/data/ovrida-card.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ovrida.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/ovrida.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/ovrida-48.png

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation2
-          libgl-dev xvfb xauth poppler-utils desktop-file-utils file)
+          libgl-dev xvfb xauth poppler-utils desktop-file-utils file
+          shared-mime-info libglib2.0-bin)
 # `install-deps.sh fuzz`: the compiler and libFuzzer for `make fuzz`.
 if [ "${1:-}" = fuzz ]; then
     packages=(clang libclang-rt-dev)

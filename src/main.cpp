@@ -1,9 +1,12 @@
+#include "app/cardfileopening.h"
 #include "app/commandline.h"
 #include "app/editorregistry.h"
 #include "app/help.h"
 #include "app/helpwindow.h"
 #include "app/mainform.h"
 #include "app/qtdialogs.h"
+#include "app/recoveryfolder.h"
+#include "app/recoveryoffer.h"
 #include "app/startup.h"
 #include "cards/cardeditors.h"
 #include "reports/reportfile.h"
@@ -52,11 +55,18 @@ int main(int argc, char *argv[])
     routePreviewDialogs();
     setHelpOpener([] { showHelpWindow(); });
 
+    // Cards with unsaved changes are kept here until the program ends normally.
+    RecoveryFolder recovery(RecoveryFolder::standardPath());
+    setRecoveryFolder(&recovery);
+
     TMainForm mainForm;
 
     mainForm.show();
+    offerLeftCards(mainForm, recovery);
+    openCardFilesInNewEditors(mainForm, cardFilesToOpen(app.arguments()));
     const int exitCode = QApplication::exec();
     // Windows closed on the way out free themselves through deferred deletion.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    setRecoveryFolder(nullptr);
     return exitCode;
 }

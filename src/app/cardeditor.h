@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class InputGate;
+
 // What the main window and the command line need from a card editor window.
 // Every editor window implements it besides being a QWidget.
 class CardEditor
@@ -27,9 +29,26 @@ public:
     // "Відкрити...": asks about unsaved changes and for a file, then reads it.
     // Returns true when a file was read to its end without an error.
     virtual bool open() = 0;
+    // Empties the card and reads the card file at `path`, as "Відкрити..."
+    // does once its file is chosen. Returns true when it was read whole.
+    virtual bool readCard(const QString &path) = 0;
+    // The card file last written or read; empty for a card never saved.
+    virtual QString cardFile() const = 0;
+    virtual void setCardFile(const QString &path) = 0;
+    // The end-of-input gate, which holds the unsaved-changes flag.
+    virtual InputGate &inputGate() const = 0;
 };
+
+// "Відкрити..." of `path` in `editor`: the unsaved-changes question, then
+// the reading. False when the clerk cancelled or the card was not read whole.
+bool openCardFileIn(CardEditor &editor, const QString &path);
 
 // The main window installs how a fresh editor of a kind is opened; an
 // editor's "Новий" calls openEditor after it has closed itself.
 void setEditorOpener(std::function<void(CardKind)> opener);
 void openEditor(CardKind kind);
+
+// The main window installs how card files are opened, each in a new editor
+// of its kind (files dropped on an editor beyond the first one go there).
+void setCardFilesOpener(std::function<void(const QStringList &)> opener);
+void openCardFiles(const QStringList &paths);

@@ -263,6 +263,24 @@ QString description()
 
 } // namespace
 
+namespace {
+bool isCommandWord(const QString &word)
+{
+    return word == QLatin1String("convert") || word == QLatin1String("pdf") ||
+           word == QLatin1String("check");
+}
+} // namespace
+
+QStringList cardFilesToOpen(const QStringList &arguments)
+{
+    QStringList cards;
+    for (const QString &argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            cards.append(argument);
+    }
+    return cards;
+}
+
 bool wantsCommandLine(int argc, char **argv)
 {
     // Qt's own options that take a value, which is not a command word.
@@ -275,8 +293,9 @@ bool wantsCommandLine(int argc, char **argv)
         if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
             argument == "-v" || argument == "--version")
             return true;
+        // A card file to open in the window, or a command word.
         if (!argument.startsWith('-'))
-            return true;
+            return !QFileInfo(QString::fromLocal8Bit(argument)).isFile();
         const QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
         if (qtOptionsWithValue.contains(name))
             ++i;
@@ -332,6 +351,13 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *outpu
             return fail(QStringLiteral("Параметри --kind і --output-dir стосуються лише команд "
                                        "convert, pdf і check."));
         return std::nullopt;
+    }
+
+    if (!isCommandWord(words[0]) && QFileInfo(words[0]).isFile()) {
+        if (parser.isSet(kindOption) || parser.isSet(folderOption))
+            return fail(QStringLiteral("Параметри --kind і --output-dir стосуються лише команд "
+                                       "convert, pdf і check."));
+        return std::nullopt; // the window opens the cards
     }
 
     Command command;

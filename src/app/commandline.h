@@ -15,6 +15,8 @@
 //                                               the same for many cards, each
 //                                               into DIR; a card that fails is
 //                                               reported and the rest go on
+//   ovrida CARD...                              the window, each card opened in
+//                                               an editor of its kind
 // Without --kind the card's 5013 line tells its kind.
 
 // Whether the raw arguments ask for a task on the command line (a command
@@ -27,5 +29,9 @@ bool wantsCommandLine(int argc, char **argv);
 // otherwise the exit code: 0 when the task succeeded, 2 on any error (for
 // many cards: when any card failed), in which case nothing was written for
 // that card. Messages go to `errors` verbatim, help to `output`.
+// The card files to open in the window when runCommandLine() gave nothing:
+// the arguments that are no options.
+QStringList cardFilesToOpen(const QStringList &arguments);
+
 std::optional<int> runCommandLine(const QStringList &arguments, std::FILE *output = stdout,
                                   std::FILE *errors = stderr);

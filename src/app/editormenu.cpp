@@ -1,5 +1,7 @@
 #include "app/editormenu.h"
 
+#include "app/cardcheckwindow.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -67,6 +69,10 @@ EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &layout)
     menu.saveAs = addItem(menu.file, layout.saveAs);
     addSeparator(menu.file, layout.separator1);
     menu.print = addItem(menu.file, layout.print);
+    menu.check = addItem(menu.file, layout.check);
+    menu.check->setShortcut(layout.checkShortcut);
+    QObject::connect(menu.check, &QAction::triggered, bar,
+                     [bar] { CardCheckWindow::showFor(bar->window()); });
     addSeparator(menu.file, layout.separator2);
     menu.exit = addItem(menu.file, layout.exit);
     menu.help = addItem(bar, layout.help);

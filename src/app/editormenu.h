@@ -10,7 +10,7 @@ class QMenu;
 class QMenuBar;
 
 // The menu of a card editor: "Файл" with new, open, save as, print and exit,
-// and the help item at the top level. The three editors name and caption the
+// and the help item at the top level; checking the card. The three editors name and caption the
 // items differently; the structure is the same.
 struct EditorMenuSpec
 {
@@ -21,6 +21,9 @@ struct EditorMenuSpec
     };
     Item file, newCard, open, saveAs, separator1, print, separator2, exit, help;
     QKeySequence helpShortcut;
+    // "Перевірити картку", the same in every editor.
+    Item check{"checkCard", "Перевірити картку"};
+    QKeySequence checkShortcut{Qt::Key_F9};
 };
 
 struct EditorMenu
@@ -30,6 +33,7 @@ struct EditorMenu
     QAction *open = nullptr;
     QAction *saveAs = nullptr;
     QAction *print = nullptr;
+    QAction *check = nullptr;
     QAction *exit = nullptr;
     QAction *help = nullptr;
 };
@@ -38,4 +42,5 @@ struct EditorMenu
 EditorMenuSpec editorMenuSpec(CardKind kind);
 
 // Builds the menu on `bar`; every menu, item and separator is named.
+// "Перевірити картку" opens the check window of the bar's window.
 EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &layout);

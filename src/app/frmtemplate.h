@@ -29,7 +29,9 @@ public:
     void setModified(bool modified) override;
 
     FocusGuard &focusGuard() const { return *m_guard; }
-    InputGate &inputGate() const { return *m_gate; }
+    InputGate &inputGate() const override { return *m_gate; }
+    QString cardFile() const override { return m_cardFile; }
+    void setCardFile(const QString &path) override { m_cardFile = path; }
     const EditorMenu &menu() const { return m_menu; }
 
 protected:
@@ -53,10 +55,6 @@ protected:
 
     // "Друк".
     virtual void printCard() = 0;
-
-    // The card file last written or read; empty for a card never saved.
-    QString cardFile() const { return m_cardFile; }
-    void setCardFile(const QString &path) { m_cardFile = path; }
 
     void btnNextClick();
     void btnPrevClick();

@@ -45,13 +45,22 @@ void InputGate::setActions(QAction *save, QAction *print)
         m_print->setEnabled(false);
 }
 
+void InputGate::setModified(bool modified)
+{
+    m_modified = modified;
+    if (modified)
+        emit cardChanged();
+    else
+        emit changesSettled();
+}
+
 void InputGate::changed()
 {
     if (m_save)
         m_save->setEnabled(false);
     if (m_print)
         m_print->setEnabled(false);
-    m_modified = true;
+    setModified(true);
 }
 
 void InputGate::endInput()

@@ -29,7 +29,7 @@ public:
     void setActions(QAction *save, QAction *print);
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    void setModified(bool modified);
 
     // The shared changed handler: locks saving and printing, marks the card.
     void changed();
@@ -41,6 +41,12 @@ public:
     // Runs changed() for every key released in `field` and for text the user
     // puts there by other ways.
     void watch(QWidget *field);
+
+signals:
+    // The card was changed (typing, or the program marking it changed).
+    void cardChanged();
+    // The flag was cleared: the card was saved or its changes abandoned.
+    void changesSettled();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

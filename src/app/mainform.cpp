@@ -1,10 +1,14 @@
 #include "app/mainform.h"
 
 #include "app/analogclock.h"
+#include "app/carddrop.h"
 #include "app/cardeditor.h"
+#include "app/cardfileopening.h"
 #include "app/editorregistry.h"
 #include "app/embossedbutton.h"
 #include "app/fonts.h"
+#include "app/recoveryfolder.h"
+#include "app/recoverykeeper.h"
 #include "app/runningcaption.h"
 #include "app/shadowlabel.h"
 #include "app/tiledbackground.h"
@@ -88,11 +92,17 @@ TMainForm::TMainForm(QWidget *parent)
 
     centreOnScreen(this);
     setEditorOpener([this](CardKind kind) { openCard(kind); });
+    const auto openFiles = [this](const QStringList &paths) {
+        openCardFilesInNewEditors(*this, paths);
+    };
+    setCardFilesOpener(openFiles);
+    acceptCardDrops(this, openFiles);
 }
 
 TMainForm::~TMainForm()
 {
     setEditorOpener({});
+    setCardFilesOpener({});
 }
 
 void TMainForm::createBanner()
@@ -176,6 +186,9 @@ QWidget *TMainForm::openCard(CardKind kind)
     editor->setAttribute(Qt::WA_QuitOnClose, false);
     latest_[slotOf(kind)] = editor;
     editors_.append(editor);
+    acceptCardDropsOnEditor(editor);
+    if (RecoveryFolder *folder = recoveryFolder())
+        RecoveryKeeper::attach(editor, *folder);
     editor->show();
     return editor;
 }

@@ -44,14 +44,15 @@ public:
     QStringList writeCard() override;
     // Clears the card and reads the card file at `path`; false when the
     // reading stopped on an error (shown through the dialogs service).
-    bool readCard(const QString &path);
+    bool readCard(const QString &path) override;
     // Empties the card.
     void compNil();
 
     const OkdValues &values() const { return m_logic.values(); }
     const OkdEditorLogic &logic() const { return m_logic; }
-    // The card file last written or read; empty for a card never saved.
-    const QString &cardFile() const { return m_cardFile; }
+    QString cardFile() const override { return m_cardFile; }
+    void setCardFile(const QString &path) override { m_cardFile = path; }
+    InputGate &inputGate() const override { return *m_gate; }
     // How many continuation pages the last "Друк..." formed.
     int continuationSheets() const { return contSheets; }
 

@@ -30,7 +30,7 @@ public:
     QStringList writeCard() override;
     // Clears the card and reads the card file at `path`; false when the
     // reading stopped on an error (shown through the dialogs service).
-    bool readCard(const QString &path);
+    bool readCard(const QString &path) override;
     // Empties the card before a file is read.
     void clearCard();
 

@@ -118,6 +118,7 @@ public:
         return true;
     }
     bool open() override { return false; }
+    bool readCard(const QString &) override { return false; }
     QStringList writeCard() override { return {}; }
     void printCard() override { ++prints; }
 

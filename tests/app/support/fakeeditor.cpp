@@ -42,7 +42,7 @@ bool FakeEditor::saveAs()
     if (!file.commit())
         return false;
     journal.append(objectName() + QStringLiteral(" saved ") + name);
-    modified_ = false;
+    setModified(false);
     return true;
 }
 
@@ -51,11 +51,17 @@ bool FakeEditor::open()
     // The real editors start their open dialog in the home folder.
     QDir::setCurrent(QDir::homePath());
     const QString name = dialogs().openFileName(QStringLiteral("Все файлы|*.*"));
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly))
+    return !name.isEmpty() && readCard(name);
+}
+
+bool FakeEditor::readCard(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
     card = QString::fromLatin1(file.readAll()).trimmed();
-    journal.append(objectName() + QStringLiteral(" opened ") + name);
+    cardFile_ = path;
+    journal.append(objectName() + QStringLiteral(" opened ") + path);
     // A card that holds the word "broken" cannot be read to its end.
     return !card.contains(QLatin1String("broken"));
 }

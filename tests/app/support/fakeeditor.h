@@ -2,6 +2,7 @@
 
 #include "app/carddocument.h"
 #include "app/cardeditor.h"
+#include "app/inputgate.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -18,11 +19,15 @@ public:
     explicit FakeEditor(CardKind kind);
 
     CardKind cardKind() const override { return kind_; }
-    bool isModified() const override { return modified_; }
-    void setModified(bool modified) override { modified_ = modified; }
+    bool isModified() const override { return gate_->isModified(); }
+    void setModified(bool modified) override { gate_->setModified(modified); }
     bool saveAs() override;
     QStringList writeCard() override { return {card}; }
     bool open() override;
+    bool readCard(const QString &path) override;
+    QString cardFile() const override { return cardFile_; }
+    void setCardFile(const QString &path) override { cardFile_ = path; }
+    InputGate &inputGate() const override { return *gate_; }
 
     // Registers factories for each kind that name its editors and documents
     // RK1, RK2, OKD1...
@@ -37,7 +42,8 @@ protected:
 
 private:
     CardKind kind_;
-    bool modified_ = false;
+    InputGate *gate_ = new InputGate(this);
+    QString cardFile_;
 };
 
 // A windowless document standing in for a card kind's: it keeps its card as
