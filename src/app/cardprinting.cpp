@@ -27,18 +27,28 @@ void fillSheets(const CardPrinting::Fill &fill)
         dialogs().inform(notice);
 }
 
+// The pages of a run, after the notices of the fields that did not fit
+// their boxes (which follow those of the filling).
+std::shared_ptr<const PreparedReport> preparePages(CompositeReport &report)
+{
+    std::shared_ptr<const PreparedReport> pages = report.prepare();
+    for (const QString &notice : pages->cutNotices())
+        dialogs().inform(notice);
+    return pages;
+}
+
 } // namespace
 
 void CardPrinting::preview(const QString &pdfName)
 {
     fillSheets(m_fill);
-    report().preview(m_editor, pdfName);
+    CompositeReport::preview(preparePages(report()), m_editor, pdfName);
 }
 
 bool CardPrinting::printToPdf(const QString &path)
 {
     fillSheets(m_fill);
-    return writePagesToPdf(*report().prepare(), path);
+    return writePagesToPdf(*preparePages(report()), path);
 }
 
 std::shared_ptr<const PreparedReport> prepareSheets(const CardPrinting::Fill &fill,
@@ -48,7 +58,7 @@ std::shared_ptr<const PreparedReport> prepareSheets(const CardPrinting::Fill &fi
     CompositeReport report;
     report.setOnAddReports(
         [&addReports](CompositeReport &run) { addReports(run, SheetSet::shared()); });
-    return report.prepare();
+    return preparePages(report);
 }
 
 bool writePagesToPdf(const PreparedReport &pages, const QString &path)

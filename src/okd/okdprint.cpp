@@ -199,6 +199,7 @@ void startContinuation(ReportSheet &dop, int number, const OkdValues &values)
     dop.setCaption(u"QRLabel1"_s, u"\"Продовження %1\""_s.arg(number));
     dop.setLines(u"QRMemo3"_s, {u"9045 Назва "_s, u"1. "_s + values.titles[0]});
     dop.setCaption(u"QRLabel2"_s, u"9118 Реферат "_s);
+    sheetfill::nameContinuedFields(dop);
 }
 
 int fillAbstracts(const OkdValues &values, SheetSet &sheets, QStringList &notices)

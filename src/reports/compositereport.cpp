@@ -24,9 +24,15 @@ std::shared_ptr<const PreparedReport> CompositeReport::prepare()
 
 ReportPreview *CompositeReport::preview(QWidget *parent, const QString &pdfName)
 {
+    return preview(prepare(), parent, pdfName);
+}
+
+ReportPreview *CompositeReport::preview(std::shared_ptr<const PreparedReport> pages,
+                                        QWidget *parent, const QString &pdfName)
+{
     // A window of its own, not a child of the asking window: it keeps its
     // pages until the user closes it, also when that window closes first.
-    auto *window = new ReportPreview(prepare());
+    auto *window = new ReportPreview(std::move(pages));
     window->setPdfName(pdfName);
     if (parent) {
         const QRect area = parent->screen()->availableGeometry();

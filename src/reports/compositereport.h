@@ -39,6 +39,9 @@ public:
     // `parent` leaves it open) and deletes itself when closed.
     // `pdfName` is the name its "Зберегти як PDF" offers.
     ReportPreview *preview(QWidget *parent = nullptr, const QString &pdfName = QString());
+    // The same window on pages prepared before.
+    static ReportPreview *preview(std::shared_ptr<const PreparedReport> pages, QWidget *parent,
+                                  const QString &pdfName);
     // Prepares a run and writes its pages as a PDF file, exactly as the
     // preview would show and print them.
     ExportResult exportPdf(const QString &path);

@@ -21,15 +21,17 @@ const ItemSpec kItems[] = {
     {"QRLabel100", Label, 0, 0, 330, 30,
      "9117. Р е ф е р а т  (1-українською мовою, 2-російською мовою, 3-англійською мовою)",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo3", Memo, 0, 32, 330, 520, "", kText, NoFrame, WordWrap},
-    {"QRLabel31", Label, 0, 554, 200, 15, "", fonts::caption, NoFrame, AutoSize},
-    {"QRLabel101", Label, 0, 574, 330, 15, "5635.Перевага роботи над наявними аналогами"},
-    {"QRMemo16", Memo, 0, 590, 330, 170, "", kText, NoFrame, WordWrap},
-    {"QRLabel102", Label, 0, 766, 330, 30,
+    // The abstract's box holds its 1,220 characters, the description's its
+    // 160, at the normal size.
+    {"QRMemo3", Memo, 0, 32, 330, 612, "", kText, NoFrame, WordWrap},
+    {"QRLabel31", Label, 0, 645, 200, 15, "", fonts::caption, NoFrame, AutoSize},
+    {"QRLabel101", Label, 0, 664, 330, 16, "5635.Перевага роботи над наявними аналогами"},
+    {"QRMemo16", Memo, 0, 680, 330, 190, "", kText, NoFrame, WordWrap},
+    {"QRLabel102", Label, 0, 874, 330, 31,
      "5481.Бібліографічний опис (статей, монографій, нормативно-технічної документації тощо)",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo17", Memo, 0, 798, 330, 80, "", kText, NoFrame, WordWrap},
-    {"QRLabel32", Label, 0, 880, 200, 15, "", fonts::caption, NoFrame, AutoSize},
+    {"QRMemo17", Memo, 0, 906, 330, 90, "", kText, NoFrame, WordWrap},
+    {"QRLabel32", Label, 0, 997, 200, 15, "", fonts::caption, NoFrame, AutoSize},
 
     // Right column: codes.
     {"QRLabel103", Label, 342, 2, 250, 15, "5490. Патенти (цифрою)"},

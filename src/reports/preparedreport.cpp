@@ -14,7 +14,9 @@
 
 PreparedPage PreparedPage::of(const ReportSheet &sheet, int number)
 {
-    return {sheet.objectName(), sheet.pageFormat(), sheet.items(), number};
+    PreparedPage page{sheet.objectName(), sheet.pageFormat(), sheet.items(), {}, number};
+    page.texts = SheetPainter::layOutTexts(page.items, sheet.bandSize());
+    return page;
 }
 
 const SheetItem *PreparedPage::item(const QString &name) const
@@ -24,10 +26,43 @@ const SheetItem *PreparedPage::item(const QString &name) const
     return it == items.cend() ? nullptr : &*it;
 }
 
+QStringList PreparedReport::cutFields() const
+{
+    QStringList fields;
+    for (const PreparedPage &p : m_pages) {
+        for (size_t i = 0; i < p.items.size() && i < p.texts.size(); ++i) {
+            if (!p.texts[i] || !p.texts[i]->cut)
+                continue;
+            const QString field = std::visit(
+                [](const auto &item) {
+                    if constexpr (requires { item.field; })
+                        return item.field.isEmpty() ? item.name : item.field;
+                    else
+                        return item.name;
+                },
+                p.items[i]);
+            if (!fields.contains(field))
+                fields.append(field);
+        }
+    }
+    return fields;
+}
+
+QStringList PreparedReport::cutNotices() const
+{
+    QStringList notices;
+    for (const QString &field : cutFields()) {
+        notices.append(
+            QStringLiteral("Поле %1 не вміщується у форму: частину тексту не надруковано !")
+                .arg(field));
+    }
+    return notices;
+}
+
 void PreparedReport::paintPage(QPainter &painter, int index, const QRectF &target) const
 {
     const PreparedPage &p = page(index);
-    SheetPainter::paintPage(painter, p.format, p.items, target);
+    SheetPainter::paintPage(painter, p.format, p.items, p.texts, target);
 }
 
 QImage PreparedReport::pageImage(int index, double dotsPerInch) const

@@ -2,6 +2,7 @@
 
 #include "reports/pageformat.h"
 #include "reports/sheetitems.h"
+#include "reports/sheetpainter.h"
 
 #include <QImage>
 #include <QString>
@@ -20,6 +21,9 @@ struct PreparedPage
     QString sheetName;
     PageFormat format;
     std::vector<SheetItem> items;
+    // The text of each item as it prints, laid out once when the page is
+    // prepared.
+    SheetPainter::PageTexts texts;
     int number = 0; // 1, 2, ... running on across the sheets of one run
 
     static PreparedPage of(const ReportSheet &sheet, int number);
@@ -45,6 +49,10 @@ public:
     explicit PreparedReport(std::vector<PreparedPage> pages) : m_pages(std::move(pages)) {}
 
     int pageCount() const { return int(m_pages.size()); }
+    // The fields whose text was cut to fit their boxes, once each, in page
+    // order, and what the clerk is told about each.
+    QStringList cutFields() const;
+    QStringList cutNotices() const;
     const PreparedPage &page(int index) const { return m_pages.at(size_t(index)); }
 
     // Paints page `index` (from 0) with the whole A4 paper mapped onto `target`.

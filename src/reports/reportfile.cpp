@@ -1,5 +1,7 @@
 #include "reports/reportfile.h"
 
+#include "reports/sheetpainter.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -183,6 +185,11 @@ std::shared_ptr<const PreparedReport> load(const QString &path, QString *error)
                 return fail(notAReport);
             page.items.push_back(std::move(item));
         }
+        // The texts are laid out again, in the band between the margins.
+        const QSizeF paper = PageFormat::paperPixels();
+        const QSizeF band(paper.width() - (left + right) * PageFormat::kPixelsPerMm,
+                          paper.height() - (top + bottom) * PageFormat::kPixelsPerMm);
+        page.texts = SheetPainter::layOutTexts(page.items, band);
         pages.push_back(std::move(page));
     }
     if (!in.atEnd())

@@ -3,6 +3,7 @@
 #include "reports/sheetpainter.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -69,9 +70,16 @@ ReportSheet::ReportSheet(const SheetLayout &layout, QObject *parent)
 {
     setObjectName(QString::fromUtf8(layout.name));
     m_items.reserve(layout.items.size());
+    // A data item shows the field of the printed caption that stands before
+    // it in the layout; a caption belongs to its own field.
+    QString captionField;
     for (const layout::ItemSpec &itemRow : layout.items) {
         m_index.insert(QString::fromUtf8(itemRow.name), m_items.size());
         m_items.push_back(makeItem(itemRow));
+        const QString ownField = leadingFieldCode(QString::fromUtf8(itemRow.text));
+        if (!ownField.isEmpty() && itemRow.kind == layout::Kind::Label)
+            captionField = ownField;
+        setField(QString::fromUtf8(itemRow.name), ownField.isEmpty() ? captionField : ownField);
         if (itemRow.cells.pattern)
             addCellDividers(itemRow);
     }
@@ -207,6 +215,21 @@ void ReportSheet::setLines(const QString &memoName, const QStringList &lines)
 void ReportSheet::setShapeEnabled(const QString &shapeName, bool enabled)
 {
     shape(shapeName).setEnabled(enabled);
+}
+
+void ReportSheet::setField(const QString &itemName, const QString &field)
+{
+    if (auto *label = find<SheetLabel>(itemName))
+        label->field = field;
+    else if (auto *memo = find<SheetMemo>(itemName))
+        memo->field = field;
+}
+
+QString ReportSheet::leadingFieldCode(const QString &text)
+{
+    static const QRegularExpression code(QStringLiteral("^\\s*(\\d{4})(?!\\d)"));
+    const QRegularExpressionMatch match = code.match(text);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 void ReportSheet::resetMemos()

@@ -47,6 +47,12 @@ public:
     // Clears the memo and adds the lines.
     void setLines(const QString &memoName, const QStringList &lines);
     void setShapeEnabled(const QString &shapeName, bool enabled);
+    // Names the field a label or memo shows (see SheetLabel::field).
+    void setField(const QString &itemName, const QString &field);
+
+    // The field code a caption or heading starts with ("5635.Перевага ..."
+    // gives "5635"), or nothing.
+    static QString leadingFieldCode(const QString &text);
 
     // Visits every memo of the sheet in layout order.
     template <class Visit> void forEachMemo(Visit visit)

@@ -138,6 +138,17 @@ void startContinuation(ReportSheet &dop, const QString &title, const QString &fi
     dop.setCaption(u"QRLabel1"_s, kContinuationHeading);
     dop.setLines(u"QRMemo3"_s, {u"9027 Назва роботи"_s, u"1. "_s + title});
     dop.setCaption(u"QRLabel2"_s, fieldHeading);
+    nameContinuedFields(dop);
+}
+
+void nameContinuedFields(ReportSheet &dop)
+{
+    const QStringList &titleLines = dop.memo(u"QRMemo3"_s).lines();
+    dop.setField(u"QRMemo3"_s,
+                 ReportSheet::leadingFieldCode(titleLines.isEmpty() ? QString() : titleLines[0]));
+    const QString continued = ReportSheet::leadingFieldCode(dop.label(u"QRLabel2"_s).caption());
+    for (const QString &item : {u"QRLabel2"_s, u"QRMemo1"_s, u"QRMemo2"_s})
+        dop.setField(item, continued);
 }
 
 void resetContinuation(ReportSheet &dop)

@@ -90,6 +90,10 @@ bool markerShows(const ReportSheet &sheet, const char *markerLabel);
 // field heading with the Ukrainian title of the work, the continued field's
 // heading.
 void startContinuation(ReportSheet &dop, const QString &title, const QString &fieldHeading);
+// Names the fields a continuation page shows after its headings are set:
+// the title's field for QRMemo3, the continued field for its heading
+// QRLabel2 and both text columns.
+void nameContinuedFields(ReportSheet &dop);
 // Empties what startContinuation and the text columns fill.
 void resetContinuation(ReportSheet &dop);
 

@@ -38,6 +38,9 @@ class SheetLabel
 {
 public:
     QString name;
+    // The code of the field whose text the item shows (or whose caption it
+    // is), named when the text does not fit.
+    QString field;
     QRect rect;
     TextStyle style;
 
@@ -59,6 +62,7 @@ class SheetMemo
 {
 public:
     QString name;
+    QString field; // as for a label
     QRect rect;
     TextStyle style;
 

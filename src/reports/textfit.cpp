@@ -1,0 +1,231 @@
+#include "reports/textfit.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace textfit {
+
+namespace {
+
+QStringList paragraphsOf(const QString &entry)
+{
+    QString text = entry;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
+}
+
+// How many characters from the start of `word` fit into `width`, at least
+// one. The advances of single characters add up to that of the text (the
+// report fonts are unhinted and unkerned), so the measure is linear in the
+// length of the line, whatever the length of the word; the line found is
+// measured once as a whole to make sure.
+qsizetype fittingPrefix(const ReportFont &font, QStringView word, double width)
+{
+    qsizetype fit = 0;
+    double used = 0;
+    while (fit < word.size()) {
+        used += font.advance(word[fit]);
+        if (used > width)
+            break;
+        ++fit;
+    }
+    while (fit > 1 && font.advance(word.first(fit).toString()) > width)
+        --fit;
+    return std::max<qsizetype>(fit, 1);
+}
+
+// Breaks a paragraph at blanks, as a printed form does: a run of blanks
+// takes its width inside a line and is dropped where the line breaks; a word
+// wider than the line is broken between characters.
+void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font, double width)
+{
+    QString line;
+    double lineWidth = 0;
+    qsizetype i = 0;
+    const qsizetype n = paragraph.size();
+    bool placedAny = false;
+    while (i < n) {
+        qsizetype blanksEnd = i;
+        while (blanksEnd < n && paragraph.at(blanksEnd) == QLatin1Char(' '))
+            ++blanksEnd;
+        qsizetype wordEnd = blanksEnd;
+        while (wordEnd < n && paragraph.at(wordEnd) != QLatin1Char(' '))
+            ++wordEnd;
+        const QString blanks = paragraph.mid(i, blanksEnd - i);
+        QStringView word = QStringView(paragraph).sliced(blanksEnd, wordEnd - blanksEnd);
+        i = wordEnd;
+        const double blanksWidth = font.advance(blanks);
+        // A word longer than a line is never measured whole: only its lines.
+        const bool longerThanLine = fittingPrefix(font, word, width) < word.size();
+        double wordWidth = longerThanLine ? width + 1 : font.advance(word.toString());
+        if (placedAny && lineWidth + blanksWidth + wordWidth > width && !word.isEmpty()) {
+            out.append(line);
+            line.clear();
+            lineWidth = 0;
+        } else {
+            line += blanks;
+            lineWidth += blanksWidth;
+        }
+        placedAny = true;
+        // A word that does not fit an empty line is broken between characters.
+        if (line.isEmpty() && longerThanLine) {
+            qsizetype fit = fittingPrefix(font, word, width);
+            while (fit < word.size()) {
+                out.append(word.first(fit).toString());
+                word = word.sliced(fit);
+                fit = fittingPrefix(font, word, width);
+            }
+            wordWidth = font.advance(word.toString());
+        }
+        line += word;
+        lineWidth += wordWidth;
+    }
+    out.append(line);
+}
+
+const QString kEllipsis = QStringLiteral("…");
+
+// The width a line prints, without the blanks at its end.
+double inkWidth(const ReportFont &font, const QString &line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return font.advance(line.left(end));
+}
+
+// `line` shortened to its last whole word that leaves room for "…" within
+// `width`, then "…". A line without such a word loses characters instead.
+QString endedByEllipsis(QString line, const ReportFont &font, double width)
+{
+    const auto trimEnd = [](QString &text) {
+        while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+            text.chop(1);
+    };
+    trimEnd(line);
+    while (!line.isEmpty() && font.advance(line + kEllipsis) > width) {
+        const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
+        if (blank > 0)
+            line.truncate(blank);
+        else
+            line.chop(1);
+        trimEnd(line);
+    }
+    return line + kEllipsis;
+}
+
+struct Attempt
+{
+    FittedText text;
+    bool fits = false;
+};
+
+Attempt layOutAt(const QRect &designRect, const TextStyle &style, const QStringList &entries,
+                 double widthLimit, double pixels)
+{
+    Attempt attempt;
+    FittedText &out = attempt.text;
+    out.font = style.font;
+    out.font.pixels = pixels;
+    const ReportFont font(out.font);
+    out.rect = QRectF(designRect);
+    double available = out.rect.width() - 2 * kTextInset;
+    if (style.autoSize && !style.wordWrap) {
+        out.lines = wrappedLines(entries, font, 0, false);
+        double widest = 0;
+        for (const QString &line : std::as_const(out.lines))
+            widest = std::max(widest, font.advance(line));
+        out.rect.setWidth(std::min(widest + 2 * kTextInset, std::max(widthLimit, 0.0)));
+        available = out.rect.width() - 2 * kTextInset;
+    } else {
+        out.lines = wrappedLines(entries, font, available, style.wordWrap);
+    }
+    if (style.autoSize) {
+        const double needed = out.lines.size() * font.lineHeight() + 2 * kTextInset;
+        out.rect.setHeight(std::max(out.rect.height(), needed));
+    }
+    // Blanks at the end of a line print nothing: they may reach beyond it.
+    const bool wideEnough =
+        std::all_of(out.lines.cbegin(), out.lines.cend(),
+                    [&](const QString &l) { return inkWidth(font, l) <= available + 0.01; });
+    attempt.fits = wideEnough && out.lines.size() <= linesRoom(font, out.rect.height());
+    return attempt;
+}
+
+// The lines of `attempt` that its rectangle holds, the last one of them and
+// every line too wide ended by "…".
+FittedText cutToRoom(FittedText text)
+{
+    const ReportFont font(text.font);
+    const double available = text.rect.width() - 2 * kTextInset;
+    const qsizetype room = linesRoom(font, text.rect.height());
+    const bool tooMany = text.lines.size() > room;
+    if (tooMany)
+        text.lines.resize(room);
+    for (qsizetype i = 0; i < text.lines.size(); ++i) {
+        QString &line = text.lines[i];
+        if (inkWidth(font, line) > available + 0.01 || (tooMany && i + 1 == text.lines.size()))
+            line = endedByEllipsis(line, font, available);
+    }
+    text.cut = true;
+    return text;
+}
+
+} // namespace
+
+int linesRoom(const ReportFont &font, double height)
+{
+    const double lines = (height + kBottomTolerance - kTextInset) / font.lineHeight();
+    return std::max(1, int(std::floor(lines + 1e-9)));
+}
+
+QStringList wrappedLines(const QStringList &entries, const ReportFont &font, double width,
+                         bool wrap)
+{
+    QStringList lines;
+    for (const QString &entry : entries) {
+        for (const QString &paragraph : paragraphsOf(entry)) {
+            if (wrap)
+                wrapInto(lines, paragraph, font, width);
+            else
+                lines.append(paragraph);
+        }
+    }
+    return lines;
+}
+
+FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList &entries,
+                   double widthLimit)
+{
+    const double normal = style.font.pixels;
+    Attempt best = layOutAt(rect, style, entries, widthLimit, normal);
+    // A row of cells keeps its size: its dividers stand where its blanks are.
+    if (best.fits || style.cells || normal <= kSmallestPixels)
+        return best.fits ? best.text : cutToRoom(best.text);
+    Attempt smallest = layOutAt(rect, style, entries, widthLimit, kSmallestPixels);
+    if (!smallest.fits)
+        return cutToRoom(smallest.text);
+    // The largest size that fits, searched in steps between the normal size
+    // (too large) and the smallest one (which fits).
+    const auto pixelsAt = [&](int step) {
+        return std::max(kSmallestPixels, normal - step * kStepPixels);
+    };
+    int tooLarge = 0;
+    int fitting = int(std::ceil((normal - kSmallestPixels) / kStepPixels));
+    best = smallest;
+    while (fitting - tooLarge > 1) {
+        const int step = (tooLarge + fitting) / 2;
+        Attempt tried = layOutAt(rect, style, entries, widthLimit, pixelsAt(step));
+        if (tried.fits) {
+            fitting = step;
+            best = std::move(tried);
+        } else {
+            tooLarge = step;
+        }
+    }
+    return best.text;
+}
+
+} // namespace textfit

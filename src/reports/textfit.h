@@ -1,0 +1,50 @@
+#pragma once
+
+#include "reports/reportfont.h"
+#include "reports/sheetitems.h"
+
+#include <QRectF>
+#include <QStringList>
+
+#include <limits>
+
+// How the text of a label or memo is laid out before it is printed, so that
+// the painter draws exactly these lines and never loses text on its own.
+namespace textfit {
+
+// Blank space between a frame and the text inside it.
+inline constexpr double kTextInset = 1.0;
+// The smallest size text is shrunk to: 7 points, still legible on paper.
+inline constexpr double kSmallestPixels = 28.0 / 3.0;
+// Size steps of shrinking.
+inline constexpr double kStepPixels = 0.5;
+// A line may reach this far below its item's rectangle: the descent of the
+// lowest letters stays within the frame's own line.
+inline constexpr double kBottomTolerance = 1.0;
+
+struct FittedText
+{
+    QRectF rect;       // where the text and its frame print
+    FontSpec font;     // the size the text prints at
+    QStringList lines; // the lines drawn, top-down
+    bool cut = false;  // text was left out even at the smallest size
+};
+
+// Lays `entries` out in `rect` with `style`: wrapped when the item wraps,
+// then, while it does not fit, in the same face a step smaller down to
+// kSmallestPixels (a row of cells keeps its size, its dividers depend on
+// it); what still does not fit is cut at the last whole word and ends with
+// "…". An automatically sized label grows to its text up to `widthLimit`
+// (the band's right edge).
+FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList &entries,
+                   double widthLimit = std::numeric_limits<double>::infinity());
+
+// How many lines of `font` a text block `height` high holds (at least one).
+int linesRoom(const ReportFont &font, double height);
+
+// The lines a text makes at `font` within `width`: entries split at their
+// line breaks and, when `wrap`, broken at blanks.
+QStringList wrappedLines(const QStringList &entries, const ReportFont &font, double width,
+                         bool wrap);
+
+} // namespace textfit
