@@ -54,15 +54,27 @@ QString textOf(const QWidget *control)
 
 void setTextOf(QWidget *control, const QString &text)
 {
-    if (auto *memo = qobject_cast<Memo *>(control))
+    QLineEdit *line = nullptr;
+    if (auto *memo = qobject_cast<Memo *>(control)) {
         memo->setText(text);
-    else if (maskedfield::isMasked(control))
+    } else if (maskedfield::isMasked(control)) {
         maskedfield::setText(control, cardfile::blankedControls(text));
-    else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
-        textlimit::setText(combo->lineEdit(), cardfile::blankedControls(text));
-    else if (auto *edit = qobject_cast<QLineEdit *>(control))
+        if (maskedfield::editMaskOf(control).isEmpty())
+            line = static_cast<QLineEdit *>(control);
+    } else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit()) {
+        line = combo->lineEdit();
+        textlimit::setText(line, cardfile::blankedControls(text));
+    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        line = edit;
         textlimit::setText(edit, cardfile::blankedControls(text));
-    else if (auto *spin = qobject_cast<QSpinBox *>(control))
+    }
+    // A text the program puts into a box shows from its beginning: a long
+    // name is not cut off at the front.
+    if (line) {
+        line->setCursorPosition(0);
+        return;
+    }
+    if (auto *spin = qobject_cast<QSpinBox *>(control))
         spin->setValue(text.trimmed().toInt());
     else if (auto *label = qobject_cast<QLabel *>(control))
         label->setText(text);

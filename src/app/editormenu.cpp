@@ -18,12 +18,10 @@ EditorMenuSpec editorMenuSpec(CardKind kind)
                               {"N8", "Друк"},
                               {"N9", "-"},
                               {"N10", "Вихід"},
-                              {"N2", "&Допомога (F1)"},
-                              QKeySequence(Qt::Key_F1)};
+                              {"N2", "&Допомога (F1)"}};
         if (kind == CardKind::OK) {
             layout.exit.name = "N5";
             layout.help.caption = "Допомога";
-            layout.helpShortcut = {};
         }
         return layout;
     }
@@ -36,8 +34,7 @@ EditorMenuSpec editorMenuSpec(CardKind kind)
                 {"Print1", "Друк..."},
                 {"N1", "-"},
                 {"Exit1", "Вихід"},
-                {"N3", "&Допомога"},
-                {}};
+                {"N3", "&Допомога"}};
     }
     return {};
 }
@@ -76,6 +73,7 @@ EditorMenu buildEditorMenu(QMenuBar *bar, const EditorMenuSpec &layout)
     addSeparator(menu.file, layout.separator2);
     menu.exit = addItem(menu.file, layout.exit);
     menu.help = addItem(bar, layout.help);
-    menu.help->setShortcut(layout.helpShortcut);
+    // F1 opens help in every editor, whatever its item says.
+    menu.help->setShortcut(QKeySequence(Qt::Key_F1));
     return menu;
 }

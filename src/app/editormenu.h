@@ -20,7 +20,6 @@ struct EditorMenuSpec
         QString caption;
     };
     Item file, newCard, open, saveAs, separator1, print, separator2, exit, help;
-    QKeySequence helpShortcut;
     // "Перевірити картку", the same in every editor.
     Item check{"checkCard", "Перевірити картку"};
     QKeySequence checkShortcut{Qt::Key_F9};

@@ -27,6 +27,7 @@ enum FieldFlag : unsigned {
     TrimOnKey = 1 << 1, // after every key the text loses leading and trailing blanks
     Hidden = 1 << 2,    // created but never shown
     SameRow = 1 << 3,   // placed to the right of the previous row's control
+    Tall = 1 << 4,      // a memo that takes the height its page leaves free
 };
 
 struct FieldSpec

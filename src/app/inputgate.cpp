@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -77,16 +78,33 @@ void InputGate::lockSaving()
         m_save->setEnabled(false);
 }
 
-void InputGate::watch(QWidget *field)
+void InputGate::watch(QWidget *field, Typing typing)
 {
     field->installEventFilter(this);
+    if (typing == Typing::Marks)
+        m_marksOnly.append(field);
+    connect(field, &QObject::destroyed, this, [this, field] { m_marksOnly.removeAll(field); });
+    auto typedHere = [this, field] { typed(field); };
+    auto marks = [this] { m_modified = true; };
     QLineEdit *edit = qobject_cast<QLineEdit *>(field);
-    if (auto *combo = qobject_cast<QComboBox *>(field))
+    if (auto *combo = qobject_cast<QComboBox *>(field)) {
         edit = combo->lineEdit();
+        connect(combo, &QComboBox::activated, this, marks);
+    }
     if (edit)
-        connect(edit, &QLineEdit::textEdited, this, &InputGate::changed);
+        connect(edit, &QLineEdit::textEdited, this, typedHere);
     if (auto *memo = qobject_cast<Memo *>(field))
-        connect(memo, &Memo::textPasted, this, &InputGate::changed);
+        connect(memo, &Memo::textPasted, this, typedHere);
+    if (auto *box = qobject_cast<QCheckBox *>(field))
+        connect(box, &QCheckBox::clicked, this, marks);
+}
+
+void InputGate::typed(const QObject *field)
+{
+    if (m_marksOnly.contains(field))
+        m_modified = true;
+    else
+        changed();
 }
 
 bool InputGate::eventFilter(QObject *watched, QEvent *event)
@@ -97,7 +115,7 @@ bool InputGate::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyRelease:
         if (keyReleased(watched, *static_cast<QKeyEvent *>(event)))
-            changed();
+            typed(watched);
         break;
     case QEvent::FocusOut:
         // A dialog, a menu or another window takes the keys from here on.
@@ -126,6 +144,9 @@ void InputGate::keyPressed(QObject *field, const QKeyEvent &event)
 bool InputGate::keyReleased(QObject *field, const QKeyEvent &event)
 {
     if (event.isAutoRepeat() || field != m_pressedIn || !m_pressedKeys.removeOne(event.key()))
+        return false;
+    // A box that takes no typing is not changed by a key.
+    if (const auto *edit = qobject_cast<const QLineEdit *>(field); edit && edit->isReadOnly())
         return false;
     return isTypingKey(event);
 }

@@ -38,9 +38,15 @@ public:
     // Locks only the save item (a key released on the OKD window itself).
     void lockSaving();
 
-    // Runs changed() for every key released in `field` and for text the user
-    // puts there by other ways.
-    void watch(QWidget *field);
+    // What typing in a watched field does.
+    enum class Typing {
+        LocksAndMarks, // changed(): locks saving and printing, marks the card
+        Marks,         // only marks the card changed
+    };
+    // Runs the typing's effect for every key released in `field` and for
+    // text the user puts there by other ways. Picking an item of a combo box
+    // or ticking a check box with the mouse marks the card changed.
+    void watch(QWidget *field, Typing typing = Typing::LocksAndMarks);
 
 signals:
     // The card was changed (typing, or the program marking it changed).
@@ -55,12 +61,14 @@ private:
     // The keys pressed in the field m_pressedIn and not yet released.
     void keyPressed(QObject *field, const QKeyEvent &event);
     bool keyReleased(QObject *field, const QKeyEvent &event);
+    void typed(const QObject *field);
 
     QPointer<QAction> m_save;
     QPointer<QAction> m_print;
     bool m_modified = false;
     const QObject *m_pressedIn = nullptr; // compared only, never used
     QList<int> m_pressedKeys;
+    QList<const QObject *> m_marksOnly; // compared only, never used
 };
 
 // Keeps the text of `field` free of leading and trailing blanks after every

@@ -1,5 +1,7 @@
 #include "app/lineedit.h"
 
+#include <QApplication>
+
 #include "app/inputfilter.h"
 #include "app/textlimit.h"
 
@@ -21,4 +23,14 @@ int LineEdit::inputLimit() const
 void LineEdit::setText(const QString &text)
 {
     textlimit::setText(this, text);
+}
+
+void setTakesTyping(QLineEdit *box, bool takes)
+{
+    box->setReadOnly(!takes);
+    box->setFocusPolicy(takes ? Qt::StrongFocus : Qt::NoFocus);
+    QPalette palette = box->palette();
+    const QPalette standard = QApplication::palette(box);
+    palette.setColor(QPalette::Base, standard.color(takes ? QPalette::Base : QPalette::Window));
+    box->setPalette(palette);
 }

@@ -17,3 +17,7 @@ public:
     // the maximum length).
     void setText(const QString &text);
 };
+
+// Lets a box take typing, or shows it read-only: its text on the window's
+// background, left out of the Tab chain and never given the cursor by a click.
+void setTakesTyping(QLineEdit *box, bool takes);

@@ -116,18 +116,23 @@ void MaskedEdit::setEditMask(const QString &editMask)
     if (editMask == mask_.written())
         return;
     const QString current = text();
+    // A field entered by Tab has its whole text selected, so that typing
+    // replaces it; a new mask keeps it so.
+    const bool allSelected = hasSelectedText() && selectedText() == QLineEdit::text();
     mask_ = EditMask(editMask);
     if (!isMasked()) {
         state_.clear();
         const bool wasBlocked = blockSignals(true);
         QLineEdit::setText(current);
         blockSignals(wasBlocked);
-        return;
+    } else {
+        state_ = mask_.place(current);
+        showState(cursorAfterContent());
+        if (text() != current)
+            emit textChanged(text());
     }
-    state_ = mask_.place(current);
-    showState(cursorAfterContent());
-    if (text() != current)
-        emit textChanged(text());
+    if (allSelected)
+        selectAll();
 }
 
 QString MaskedEdit::text() const
@@ -301,8 +306,12 @@ void MaskedEdit::watchClicks(bool on)
 void MaskedEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
+    const bool byTab =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (isMasked() && mask_.isBlank(state_))
         setCursorPosition(mask_.firstOpen());
+    else if (byTab)
+        selectAll(); // what is typed replaces what the field holds
     watchClicks(true);
 }
 

@@ -32,6 +32,11 @@ void clear(QWidget *control)
     static_cast<MaskedEdit *>(control)->clear();
 }
 
+QString editMaskOf(const QWidget *control)
+{
+    return static_cast<const MaskedEdit *>(control)->editMask();
+}
+
 void setMask(QWidget *control, const QString &mask)
 {
     static_cast<MaskedEdit *>(control)->setEditMask(mask);

@@ -19,6 +19,8 @@ QString text(const QWidget *control);
 void setText(QWidget *control, const QString &text);
 // Empties the field; it then shows its mask's blanks.
 void clear(QWidget *control);
+// The mask as written; empty for a field without a mask.
+QString editMaskOf(const QWidget *control);
 // Changes the mask while the program runs (the 8- and 10-digit codes of a
 // person kind); what the field holds is placed into the new mask as far as it
 // fits.

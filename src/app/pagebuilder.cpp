@@ -252,7 +252,9 @@ public:
     void finish()
     {
         addBlock();
-        m_grid->setRowStretch(m_row, 1);
+        // The free height goes to a tall memo, else below the last row.
+        if (!m_tallRow)
+            m_grid->setRowStretch(m_row, 1);
     }
 
 private:
@@ -291,6 +293,11 @@ private:
         if (isFreeText(field))
             control->setMinimumWidth(control->fontMetrics().averageCharWidth() * kTextChars + 12);
         m_grid->addWidget(control, m_row, 1, alignmentOf(field.kind));
+        if (field.flags & Tall) {
+            control->setMaximumHeight(QWIDGETSIZE_MAX); // no less than it was made
+            m_grid->setRowStretch(m_row, 1);
+            m_tallRow = true;
+        }
     }
 
     // The waiting rows of several fields, as one grid in the control column.
@@ -335,6 +342,7 @@ private:
     const FieldWiring &m_wiring;
     QList<QList<const FieldSpec *>> m_block;
     int m_row = 0;
+    bool m_tallRow = false;
 };
 
 } // namespace

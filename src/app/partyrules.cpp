@@ -2,10 +2,23 @@
 
 #include "app/cardcontrols.h"
 #include "app/dialogs.h"
+#include "cardfile/editmask.h"
 #include "cardfile/fieldchecks.h"
 #include "cardfile/personkind.h"
 
 namespace partyrules {
+namespace {
+
+// The kind whose mask the code field has: its text has a character for
+// every position of that mask.
+PersonKind kindOfCodeField(const CardControls &controls, const PartyKinds &party)
+{
+    const qsizetype individualLength = EditMask(party.individual.mask).size();
+    return controls.text(party.codeField).size() == individualLength ? PersonKind::Individual
+                                                                     : PersonKind::Legal;
+}
+
+} // namespace
 
 bool report(CardControls &controls, const QStringList &messages, const QString &control)
 {
@@ -32,7 +45,10 @@ QString leaveKindBox(CardControls &controls, const PartyKinds &party)
         dialogs().inform(personkind::numberMissing);
         controls.focus(party.numberBox);
     }
+    const PersonKind before = kindOfCodeField(controls, party);
     controls.showKindLook(party, selection.kind);
+    if (party.kindChangeEmptiesCode && before != selection.kind)
+        controls.setText(party.codeField, QString());
     return personkind::marker(selection.kind);
 }
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -28,6 +30,23 @@ QString runFileDialog(QFileDialog::AcceptMode mode, const QString &filter,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+// Room the title bar takes beside its caption: the icon and the close box.
+constexpr int kTitleBarButtons = 96;
+
+// A message box is at least as wide as its caption, so that the title bar
+// shows the caption whole however short the message is.
+void fitCaption(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    const int width =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -62,6 +81,7 @@ void QtDialogs::inform(const QString &text)
     QMessageBox box(QMessageBox::NoIcon, programCaption(), displayedLines(text), QMessageBox::Ok,
                     dialogParent());
     box.setTextFormat(Qt::PlainText);
+    fitCaption(box);
     box.exec();
 }
 
@@ -72,6 +92,7 @@ Dialogs::Answer QtDialogs::ask(const QString &caption, const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    fitCaption(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

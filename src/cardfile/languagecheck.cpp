@@ -20,7 +20,7 @@ QString prompt(Prompts prompts, Language language)
 
 Request ask(Prompts prompts, Language language)
 {
-    return {prompt(prompts, language), language, false};
+    return {prompt(prompts, language), language};
 }
 
 // An empty Russian or English text may be left while its language is shown.
@@ -43,17 +43,17 @@ std::optional<Request> check(int shown, const Texts &texts, Prompts prompts)
     return std::nullopt;
 }
 
-std::optional<Request> checkSupervisor(int shown, const Texts &texts, bool lastRow)
+std::optional<Request> checkSupervisor(int shown, const Texts &texts)
 {
     if (leftEmptyOnPurpose(shown, texts) || texts[Ukrainian].isEmpty())
         return std::nullopt;
     const bool hasRussian = !texts[Russian].isEmpty();
     const bool hasEnglish = !texts[English].isEmpty();
     if (hasRussian && hasEnglish)
-        return Request{QString(), Ukrainian, false};
-    Request request = ask(Prompts::Surnames, hasRussian ? English : Russian);
-    request.thenUkrainian = lastRow && hasEnglish;
-    return request;
+        return Request{QString(), Ukrainian};
+    // The box stays on the language asked for, so that what is typed next
+    // is kept as that language's name.
+    return ask(Prompts::Surnames, hasRussian ? English : Russian);
 }
 
 } // namespace languagecheck

@@ -22,9 +22,8 @@ struct Request
 {
     QString message;  // shown first; empty: no message, the control keeps its text
     int language = 0; // the selector switches to this item (loading its text)
-    // With a message: the control is emptied and gets the cursor. When set,
-    // the selector then returns to Ukrainian.
-    bool thenUkrainian = false;
+    // With a message: the control is emptied and gets the cursor, showing
+    // the language asked for.
 
     bool asks() const { return !message.isEmpty(); }
 };
@@ -36,9 +35,8 @@ std::optional<Request> check(int shown, const Texts &texts, Prompts prompts);
 // The names of the scientific supervisors: a row with no Ukrainian name may
 // stay empty and is never asked for; once the Ukrainian name is there the
 // Russian and then the English one are asked for (surname wording), and a row
-// complete in all three languages brings the selector back to Ukrainian. The
-// last row returns to Ukrainian after a Russian prompt when its English name
-// is already there.
-std::optional<Request> checkSupervisor(int shown, const Texts &texts, bool lastRow);
+// complete in all three languages brings the selector back to Ukrainian.
+// After a prompt the selector stays on the language asked for.
+std::optional<Request> checkSupervisor(int shown, const Texts &texts);
 
 } // namespace languagecheck

@@ -99,16 +99,23 @@ const PartyKinds &rkParty(Party party)
     return parties[static_cast<int>(party)];
 }
 
+// On the accounting card a change of kind empties the code.
+PartyKinds emptyingCode(PartyKinds party)
+{
+    party.kindChangeEmptiesCode = true;
+    return party;
+}
+
 const PartyKinds &okParty(Party party)
 {
     static const PartyKinds parties[] = {
-        executor(QString(), UnknownKindRule::Refused),
-        singleLabel(QStringLiteral("lizz"), QStringLiteral("ed2459"), QStringLiteral("2459"),
-                    QStringLiteral("Label27"), QString(), LabelColour::WindowText,
-                    UnknownKindRule::Refused),
-        singleLabel(QStringLiteral("lizsv"), QStringLiteral("ed2142k"), QString(),
-                    QStringLiteral("Label43"), QString(), LabelColour::WindowText,
-                    UnknownKindRule::Refused),
+        emptyingCode(executor(QString(), UnknownKindRule::Refused)),
+        emptyingCode(singleLabel(QStringLiteral("lizz"), QStringLiteral("ed2459"),
+                                 QStringLiteral("2459"), QStringLiteral("Label27"), QString(),
+                                 LabelColour::WindowText, UnknownKindRule::Refused)),
+        emptyingCode(singleLabel(QStringLiteral("lizsv"), QStringLiteral("ed2142k"), QString(),
+                                 QStringLiteral("Label43"), QString(), LabelColour::WindowText,
+                                 UnknownKindRule::Refused)),
     };
     return parties[static_cast<int>(party)];
 }

@@ -64,6 +64,9 @@ struct PartyKinds
     UnknownKindRule unknown = UnknownKindRule::BecomesFirstItem;
     KindLook legal;
     KindLook individual;
+    // Whether a change of kind by the clerk empties the code field (a code
+    // of one kind is never a code of the other); else its digits stay.
+    bool kindChangeEmptiesCode = false;
 
     const KindLook &look(PersonKind kind) const
     {

@@ -98,7 +98,13 @@ void CoexecutorGroup::leaveKindBox(CardControls &controls)
 {
     partyrules::leaveKindBox(controls, coexecutorKinds());
     const QString kind = controls.text(kKindBox);
-    update([&kind](Entry &values) { values.kind = kind; });
+    // The code may have been emptied by a change of kind.
+    const QString code = controls.text(kCode);
+    update([&](Entry &values) {
+        values.kind = kind;
+        if (!values.code.isEmpty())
+            values.code = code;
+    });
 }
 
 void CoexecutorGroup::leaveCode(CardControls &controls)

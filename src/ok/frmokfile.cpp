@@ -44,6 +44,9 @@ bool TfrmOK::readCard(const QString &path)
         const QString absolutePath = QFileInfo(file.path).absoluteFilePath();
         setWindowTitle(u"Облікова картка - "_s + absolutePath);
         setCardFile(absolutePath);
+        // The card is emptied in sight before reading, so that a warning shown
+        // during the reading stands over an empty card, not over half the last one.
+        m_logic.clearCard();
         controls().holdEditTexts();
         const cardfile::FileResult read = OkDocument::readInto(m_logic, file);
         controls().releaseEditTexts();

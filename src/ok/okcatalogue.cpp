@@ -335,7 +335,7 @@ PageSpec titlePage()
                  .kind = K::ScrollMemo,
                  .label = u"9117. Реферат"_s,
                  .hint = kNoHelp,
-                 .flags = kChanged},
+                 .flags = kChanged | Tall},
             }};
 }
 

@@ -13,6 +13,7 @@
 #include "app/help.h"
 #include "app/hinttiming.h"
 #include "app/inputgate.h"
+#include "app/lineedit.h"
 #include "app/pagebuilder.h"
 #include "app/radiogroup.h"
 
@@ -227,8 +228,9 @@ void TpfrmOkd::keyReleaseEvent(QKeyEvent *event)
 void TpfrmOkd::showBlockLooks(int block)
 {
     for (const OrganisationBlocks::Box box : OrganisationBlocks::boxes) {
-        static_cast<QLineEdit *>(m_controls.widget(OrganisationBlocks::controlOf(box)))
-            ->setReadOnly(!OrganisationBlocks::stores(block, box));
+        setTakesTyping(
+            static_cast<QLineEdit *>(m_controls.widget(OrganisationBlocks::controlOf(box))),
+            OrganisationBlocks::stores(block, box));
     }
 }
 

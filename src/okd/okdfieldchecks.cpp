@@ -106,7 +106,7 @@ void OkdEditorLogic::supervisorLeft(int supervisor)
     languagecheck::Texts &names = m_values.supervisorNames.at(supervisor - 1);
     names.at(language) = m_controls.text(box);
     const std::optional<languagecheck::Request> request =
-        languagecheck::checkSupervisor(language, names, supervisor == 3);
+        languagecheck::checkSupervisor(language, names);
     if (!request)
         return;
     if (!request->asks()) {
@@ -117,8 +117,6 @@ void OkdEditorLogic::supervisorLeft(int supervisor)
     choose(u"indjzk"_s, request->language);
     m_controls.setText(box, QString());
     m_controls.focus(box);
-    if (request->thenUkrainian)
-        choose(u"indjzk"_s, languagecheck::Ukrainian);
 }
 
 void OkdEditorLogic::supervisorEntered(int supervisor)

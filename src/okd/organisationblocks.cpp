@@ -95,10 +95,22 @@ QString OrganisationBlocks::shown(int block, Box box) const
     return records.at(block).*memberOf(box);
 }
 
-void OrganisationBlocks::store(int block, Box box, const QString &text)
+QString OrganisationBlocks::typedValue(const QString &text)
+{
+    // The masked boxes read back a blank for every position left open: an
+    // untouched code or telephone is all blanks, a city is followed by the
+    // positions it did not fill. What the clerk typed is the text without them.
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == u' ')
+        --end;
+    return text.first(end);
+}
+
+void OrganisationBlocks::store(int block, Box box, const QString &typed)
 {
     if (!stores(block, box))
         return;
+    const QString text = typedValue(typed);
     if (box == Box::Council)
         councilCode = text;
     else if (box == Box::Ministry)

@@ -41,8 +41,10 @@ public:
     // What `box` shows while `block` is chosen (empty for a box the block
     // does not show).
     QString shown(int block, Box box) const;
-    // Keeps the text of `box` for `block`, when the box stores for it.
+    // Keeps the text of `box` for `block`, when the box stores for it, as
+    // the clerk typed it: without the blanks that its mask shows after it.
     void store(int block, Box box, const QString &text);
+    static QString typedValue(const QString &text);
 
     // The stored values as the card file has them.
     QString councilCode;

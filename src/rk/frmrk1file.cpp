@@ -45,6 +45,9 @@ bool TfrmRK1::readCard(const QString &path)
         openedName = QFileInfo(file.path).absoluteFilePath();
         setCardFile(openedName);
         setWindowTitle(u"Реєстраційна картка - "_s + openedName);
+        // The card is emptied in sight before reading, so that a warning shown
+        // during the reading stands over an empty card, not over half the last one.
+        m_logic.clearCard();
         controls().holdEditTexts();
         const cardfile::FileResult read = RkDocument::readInto(m_logic, file);
         controls().releaseEditTexts();

@@ -64,18 +64,15 @@ void LanguageCheckTest::languagePrompts()
     QCOMPARE(request->message, message);
     QVERIFY(request->asks());
     QCOMPARE(request->language, language);
-    QVERIFY(!request->thenUkrainian);
 }
 
 void LanguageCheckTest::supervisorPrompts_data()
 {
     QTest::addColumn<int>("shown");
     QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<bool>("lastRow");
     QTest::addColumn<bool>("acts");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("language");
-    QTest::addColumn<bool>("thenUkrainian");
 
     const QString uk = QStringLiteral("Коваль");
     const QString ru = QStringLiteral("Коваль");
@@ -83,43 +80,33 @@ void LanguageCheckTest::supervisorPrompts_data()
     const QString askRussian = QStringLiteral("Введіть прізвище російською мовою !");
     const QString askEnglish = QStringLiteral("Введіть прізвище англійською мовою !");
     QTest::newRow("Ukrainian typed: Russian asked")
-        << 0 << QStringList{uk, "", ""} << false << true << askRussian << 1 << false;
-    QTest::newRow("then English asked")
-        << 1 << QStringList{uk, ru, ""} << false << true << askEnglish << 2 << false;
-    QTest::newRow("Russian left empty ends")
-        << 1 << QStringList{uk, "", ""} << false << false << "" << 0 << false;
-    QTest::newRow("complete: back to Ukrainian")
-        << 2 << QStringList{uk, ru, en} << false << true << "" << 0 << false;
-    QTest::newRow("empty row stays empty")
-        << 0 << QStringList{"", "", ""} << false << false << "" << 0 << false;
+        << 0 << QStringList{uk, "", ""} << true << askRussian << 1;
+    QTest::newRow("then English asked") << 1 << QStringList{uk, ru, ""} << true << askEnglish << 2;
+    QTest::newRow("Russian left empty ends") << 1 << QStringList{uk, "", ""} << false << "" << 0;
+    QTest::newRow("complete: back to Ukrainian") << 2 << QStringList{uk, ru, en} << true << "" << 0;
+    QTest::newRow("empty row stays empty") << 0 << QStringList{"", "", ""} << false << "" << 0;
     QTest::newRow("no Ukrainian: nothing asked")
-        << 0 << QStringList{"", ru, ""} << true << false << "" << 0 << false;
-    QTest::newRow("third row without Russian: asked, then Ukrainian")
-        << 0 << QStringList{uk, "", en} << true << true << askRussian << 1 << true;
-    QTest::newRow("second row without Russian stays on Russian")
-        << 0 << QStringList{uk, "", en} << false << true << askRussian << 1 << false;
-    QTest::newRow("third row without English")
-        << 1 << QStringList{uk, ru, ""} << true << true << askEnglish << 2 << false;
+        << 0 << QStringList{"", ru, ""} << false << "" << 0;
+    QTest::newRow("English there, Russian asked: stays on Russian")
+        << 0 << QStringList{uk, "", en} << true << askRussian << 1;
+    QTest::newRow("Ukrainian and Russian there: English asked")
+        << 1 << QStringList{uk, ru, ""} << true << askEnglish << 2;
 }
 
 void LanguageCheckTest::supervisorPrompts()
 {
     QFETCH(int, shown);
     QFETCH(QStringList, texts);
-    QFETCH(bool, lastRow);
     QFETCH(bool, acts);
     QFETCH(QString, message);
     QFETCH(int, language);
-    QFETCH(bool, thenUkrainian);
 
-    const auto request =
-        languagecheck::checkSupervisor(shown, Texts{texts[0], texts[1], texts[2]}, lastRow);
+    const auto request = languagecheck::checkSupervisor(shown, Texts{texts[0], texts[1], texts[2]});
     QCOMPARE(request.has_value(), acts);
     if (!request)
         return;
     QCOMPARE(request->message, message);
     QCOMPARE(request->language, language);
-    QCOMPARE(request->thenUkrainian, thenUkrainian);
 }
 
 QTEST_APPLESS_MAIN(LanguageCheckTest)

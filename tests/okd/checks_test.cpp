@@ -1,5 +1,6 @@
 #include "okd/frmokd.h"
 #include "okd/okddocument.h"
+#include "okd/organisationblocks.h"
 #include "okd/support/okdfiles.h"
 #include "okd/support/okdwindow.h"
 
@@ -54,7 +55,8 @@ private slots:
         QCOMPARE(okd.messages(), messages);
         QCOMPARE(okd.focused() == control, !messages.isEmpty());
         if (control == u"edCod"_s) // stored whether it passed or not
-            QCOMPARE(okd.window()->values().blocks.records[2].code, okd.text(control));
+            QCOMPARE(okd.window()->values().blocks.records[2].code,
+                     OrganisationBlocks::typedValue(okd.text(control)));
     }
 
     void listCheck_data()
@@ -128,12 +130,18 @@ private slots:
         okd.forgetMessages();
         okd.choose(u"indjzk"_s, 2);
         okd.enter(u"ed6156f3"_s, u"Koval"_s);
-        // Ukrainian and English but no Russian: asked for, and back on Ukrainian.
+        // Ukrainian and English but no Russian: asked for, and what is typed
+        // next is the Russian name; the complete row goes back to Ukrainian.
         QCOMPARE(okd.messages(), QStringList{u"Введіть прізвище російською мовою !"_s});
+        QCOMPARE(okd.itemIndex(u"indjzk"_s), 1);
+        QCOMPARE(okd.text(u"ed6156f3"_s), QString());
+        QCOMPARE(okd.focused(), u"ed6156f3"_s);
+        okd.type(u"ed6156f3"_s, u"Коваль Н."_s);
+        okd.tab();
+        QCOMPARE(okd.window()->values().supervisorNames[2],
+                 (languagecheck::Texts{u"Коваль"_s, u"Коваль Н."_s, u"Koval"_s}));
         QCOMPARE(okd.itemIndex(u"indjzk"_s), 0);
         QCOMPARE(okd.text(u"ed6156f3"_s), u"Коваль"_s);
-        QCOMPARE(okd.window()->values().supervisorNames[2],
-                 (languagecheck::Texts{u"Коваль"_s, QString(), u"Koval"_s}));
 
         // Entering the next row while English is shown warns; a row left
         // without a Ukrainian name is never asked for.

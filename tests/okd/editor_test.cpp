@@ -88,8 +88,8 @@ private slots:
         QTest::newRow("degree") << u"ed7425"_s << u"д"_s << false;
     }
 
-    // A key released in a field marked so locks saving and printing and
-    // marks the card changed; the other fields leave both alone.
+    // A key released in a field marked so locks saving and printing; typing
+    // in any data field marks the card changed.
     void typingAndTheGate()
     {
         QFETCH(QString, control);
@@ -103,7 +103,7 @@ private slots:
         okd.type(control, keys);
         QCOMPARE(save->isEnabled(), !counts);
         QCOMPARE(print->isEnabled(), !counts);
-        QCOMPARE(okd.window()->isModified(), counts);
+        QVERIFY(okd.window()->isModified()); // every data field changes the card
     }
 
     void otherWaysOfChanging()
