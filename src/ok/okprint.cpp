@@ -150,20 +150,15 @@ void OkSheetFiller::fillRegistrationRows()
     fillCellRow(m_sheets.QROk2().memo(u"QRMemo12"_s), head, isUnfilled(head), 255, 255);
 }
 
-// The empty month-year row keeps its point in its box.
-const QString kEmptyMonthYearCells = u"             .             "_s;
-
 void OkSheetFiller::fillStage()
 {
     ReportSheet &page = m_sheets.QROk1();
     page.setLines(u"QRMemo15"_s, {kBlank + text(u"ed9036n"_s) + kBlank});
     for (const auto &[memo, control] :
          {std::pair{u"QRMemo13"_s, u"ed9036p"_s}, std::pair{u"QRMemo5"_s, u"ed9036z"_s}}) {
+        // An empty month and year show their point in its own cell.
         const QString value = text(control);
-        if (isUnfilled(value, kEmptyMonthYear))
-            page.setLines(memo, {kEmptyMonthYearCells});
-        else
-            page.memo(memo).setCells(value);
+        page.memo(memo).setCells(isUnfilled(value, kEmptyMonthYear) ? kEmptyMonthYear : value);
     }
     const QString kind = text(u"cb9036e"_s);
     page.setLines(u"QRMemo17"_s, {kind.isEmpty() ? u"   "_s : kBlank + kind + kBlank});

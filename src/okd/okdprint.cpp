@@ -24,8 +24,6 @@ const QString kAbstractNotice = u"Для реферату формується �
 const QString kCutOffNotice = u"Реферат не вміщується у форму: частину тексту не надруковано !"_s;
 
 const QString kEmptyRegistration = u"    U      "_s;
-// The speciality and defence date rows while empty: the points in their boxes.
-const QString kEmptyDateCells = u"            .            .            "_s;
 constexpr int kRegistrationWidth = 255;
 constexpr int kOrganisationCodeWidth = 180;
 
@@ -65,12 +63,11 @@ void fillFixedRow(SheetMemo &memo, const QString &value, const QString &emptyPat
     sheetfill::fillCellRow(memo, value, isUnfilled(value, emptyPattern), width, width);
 }
 
+// The speciality and defence date rows show their points while empty, each
+// in its own cell.
 void fillDateRow(SheetMemo &memo, const QString &value)
 {
-    if (isUnfilled(value, kEmptyDate))
-        memo.setLines({kEmptyDateCells});
-    else
-        memo.setCells(value);
+    memo.setCells(isUnfilled(value, kEmptyDate) ? kEmptyDate : value);
 }
 
 void fillPage1(const CardControls &controls, const OkdValues &values, ReportSheet &page)

@@ -55,8 +55,8 @@ const ItemSpec kItems[] = {
 
     // Co-executors 1 and 2; the others go to the co-executor page.
     {"QRLabel111", Label, 342, 202, 250, 15, "2142.Співвиконавці"},
-    {"QRMemo5", Memo, 342, 218, 250, 118, "", kText, NoFrame, WordWrap},
-    {"QRLabel33", Label, 596, 218, 85, 15, "", fonts::caption, NoFrame, AutoSize},
+    {"QRLabel33", Label, 560, 202, 121, 15, "", fonts::caption, NoFrame, AlignRight},
+    {"QRMemo5", Memo, 342, 218, 339, 118, "", kText, NoFrame, WordWrap},
 
     {"QRLabel112", Label, 342, 342, 250, 15, "5535. Умови розповсюдження в Україні"},
     {"QRLabel26", Label, 604, 340, 74, 19, "", kData, Bottom},
@@ -97,8 +97,8 @@ const ItemSpec kItems[] = {
     {"QRMemo7", Memo, 345, 838, 323, 19, "", kData, Bottom, 0},
     {"QRLabel126", Label, 345, 859, 336, 15, "     Підпис                                    "},
     {"QRLabel127", Label, 345, 882, 336, 15, "6140. Керівник відділу держреєстрації ВЕРАКС", kBold},
-    {"QRLabel24", Label, 345, 898, 327, 19, "", fonts::dataUnderlined},
-    {"QRLabel128", Label, 345, 918, 336, 15, "                  (прізвище, ім'я, по батькові)"},
+    {"QRLabel24", Label, 345, 898, 327, 21, "", fonts::dataUnderlined},
+    {"QRLabel128", Label, 345, 919, 336, 15, "                  (прізвище, ім'я, по батькові)"},
     {"QRLabel129", Label, 345, 948, 336, 15,
      "    Підпис                                               МП"},
 };

@@ -11,6 +11,8 @@ constexpr CellRow kRubric{&cellpatterns::okdRubric, "00.00.00"};
 
 constexpr FontSpec kData = fonts::data;
 constexpr FontSpec kBold = fonts::captionBold;
+// Supervisors and opponents print underlined, as the names on page 1.
+constexpr FontSpec kNames{fonts::text15.pixels, false, true};
 
 const ItemSpec kItems[] = {
     {"QRShape1", VLine, 336, 0, 1, 1020},
@@ -43,12 +45,12 @@ const ItemSpec kItems[] = {
      "3 - англійською мовою); науковий ступінь; вчене звання; шифр наукової спеціальності "
      "наукових керівників",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo3", Memo, 342, 62, 339, 230, "", fonts::text15, NoFrame, WordWrap},
+    {"QRMemo3", Memo, 342, 62, 339, 230, "", kNames, NoFrame, WordWrap},
     {"QRLabel110", Label, 342, 298, 339, 45,
      "6165. Прізвище, ім'я, по батькові; науковий ступінь; вчене звання; шифр наукової "
      "спеціальності офіційних опонентів",
      fonts::caption, NoFrame, WordWrap},
-    {"QRMemo4", Memo, 342, 345, 339, 250, "", fonts::text15, NoFrame, WordWrap},
+    {"QRMemo4", Memo, 342, 345, 339, 250, "", kNames, NoFrame, WordWrap},
 
     // Codes.
     {"QRLabel111", Label, 342, 602, 339, 15, "5634. Індекс УДК"},
@@ -73,8 +75,8 @@ const ItemSpec kItems[] = {
     {"QRLabel116", Label, 345, 856, 336, 15,
      "Підпис                                               МП"},
     {"QRLabel117", Label, 342, 884, 339, 15, "6140. Керівник відділу держреєстрації", kBold},
-    {"QRLabel24", Label, 345, 900, 327, 19, "", fonts::dataUnderlined},
-    {"QRLabel118", Label, 345, 920, 327, 15, "(прізвище, ім'я, по батькові)", fonts::caption,
+    {"QRLabel24", Label, 345, 900, 327, 21, "", fonts::dataUnderlined},
+    {"QRLabel118", Label, 345, 921, 327, 15, "(прізвище, ім'я, по батькові)", fonts::caption,
      NoFrame, Center},
     {"QRLabel119", Label, 345, 944, 336, 15,
      "Підпис                                               МП"},

@@ -92,6 +92,12 @@ void ReportSheet::addCellDividers(const layout::ItemSpec &itemRow)
     const QString sample = QString::fromUtf8(itemRow.cells.sample);
     const std::vector<double> bounds =
         SheetPainter::cellBoundaries(*itemRow.cells.pattern, sample, itemRow.font);
+    std::visit(
+        [&](auto &item) {
+            if constexpr (!std::is_same_v<std::decay_t<decltype(item)>, SheetShape>)
+                item.style.cellDividers = bounds;
+        },
+        m_items.back());
     const QStringList named =
         itemRow.cellShapes
             ? QString::fromUtf8(itemRow.cellShapes).split(QLatin1Char(' '), Qt::SkipEmptyParts)

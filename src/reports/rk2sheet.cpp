@@ -50,8 +50,9 @@ const ItemSpec kItems[] = {
     {"QRMemo31", Memo, 373, 369, 110, 20, "", fonts::cells, Box, 0, kMonthYear},
     {"QRMemo32", Memo, 493, 369, 110, 20, "", fonts::cells, Box, 0, kMonthYear},
     {"QRMemo33", Memo, 616, 369, 44, 20, "", fonts::cells, Box, 0, kReportKind},
-    {"QRMemo27", Memo, 337, 388, 340, 85, "", kData, NoFrame, WordWrap},
-    {"QRLabel13", Label, 588, 449, 90, 15, "", fonts::caption, NoFrame, AutoSize},
+    {"QRMemo27", Memo, 337, 388, 340, 68, "", kData, NoFrame, WordWrap},
+    // "(див. продовження)" under the last stage, ending at the band's edge.
+    {"QRLabel13", Label, 531, 458, 150, 15, "", fonts::caption, NoFrame, AlignRight},
 
     // UDC and rubric codes.
     {"QRLabel109", Label, 340, 475, 337, 15, "5634. Індекс УДК"},
@@ -79,13 +80,13 @@ const ItemSpec kItems[] = {
     {"QRLabel117", Label, 495, 762, 185, 15, " (1 -  українською мовою,"},
     {"QRLabel118", Label, 345, 777, 330, 15, "2 - російською мовою, 3 - англійською мовою)"},
     {"QRMemo6", Memo, 345, 810, 327, 48, "", kData, NoFrame, WordWrap},
-    {"QRLabel119", Label, 345, 861, 330, 15,
+    {"QRLabel119", Label, 345, 861, 336, 15,
      "6228.Науковий ступінь, вчене звання керівника роботи"},
     {"QRMemo7", Memo, 345, 878, 323, 19, "", kData, Bottom, 0},
     {"QRLabel120", Label, 345, 900, 330, 15, "Підпис"},
     {"QRLabel121", Label, 343, 928, 335, 15, "6140. Керівник відділу держреєстрації ВЕРАКС", kBold},
-    {"QRLabel24", Label, 343, 950, 329, 19, "", fonts::dataUnderlined},
-    {"QRLabel122", Label, 343, 970, 329, 15, "(прізвище, ім'я, по батькові)", fonts::caption,
+    {"QRLabel24", Label, 343, 950, 329, 21, "", fonts::dataUnderlined},
+    {"QRLabel122", Label, 343, 971, 329, 15, "(прізвище, ім'я, по батькові)", fonts::caption,
      NoFrame, Center},
     {"QRLabel123", Label, 343, 990, 335, 15,
      "Підпис                                               МП"},

@@ -17,7 +17,6 @@ const QString kEmptyMonthYear{blankform::monthYear};
 
 namespace {
 // The caption of a rubric row whose code is empty.
-const QString kEmptyRubric = u"           .              .           "_s;
 constexpr int kEightDigitWidth = 177;
 constexpr int kTenDigitWidth = 221;
 } // namespace
@@ -101,10 +100,8 @@ void fillCodeRow(ReportSheet &sheet, const QString &memoName, const QStringList 
 
 void fillRubric(SheetLabel &label, const QString &code)
 {
-    if (isUnfilled(code, kEmptyDate))
-        label.setCaption(kEmptyRubric);
-    else
-        label.setCells(code);
+    // An empty code shows its points, each in its own cell.
+    label.setCells(isUnfilled(code, kEmptyDate) ? kEmptyDate : code);
 }
 
 void fillMail(ReportSheet &sheet, const QString &captionLabel, const QString &valueLabel,

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <variant>
+#include <vector>
 
 // Which sides of an item's rectangle are drawn.
 enum class FrameSide : unsigned { Top = 1, Bottom = 2, Left = 4, Right = 8 };
@@ -31,6 +32,8 @@ struct TextStyle
     // For an item drawn as a row of boxed character cells: how a value is
     // spread over the cells (see CellPattern::spread).
     const CellPattern *cells = nullptr;
+    // For a row of cells: where its dividers stand, from the item's left.
+    std::vector<double> cellDividers;
 };
 
 // One text line (a caption).
@@ -45,15 +48,23 @@ public:
     TextStyle style;
 
     const QString &caption() const { return m_caption; }
-    void setCaption(const QString &caption) { m_caption = caption; }
+    void setCaption(const QString &caption)
+    {
+        m_caption = caption;
+        m_cellValue.clear();
+    }
     // For a row of cells: the value spread over the row's cells.
     void setCells(const QString &value)
     {
         m_caption = style.cells ? style.cells->spread(value) : value;
+        m_cellValue = style.cells ? value : QString();
     }
+    // The characters set by setCells, each printed in its own cell.
+    const QString &cellValue() const { return m_cellValue; }
 
 private:
     QString m_caption;
+    QString m_cellValue;
 };
 
 // A list of lines printed top-down inside the memo's rectangle. A line that
@@ -67,10 +78,18 @@ public:
     TextStyle style;
 
     const QStringList &lines() const { return m_lines; }
-    void clear() { m_lines.clear(); }
+    void clear()
+    {
+        m_lines.clear();
+        m_cellValue.clear();
+    }
     void addLine(const QString &line) { m_lines.append(line); }
     // Clears the memo and adds the given lines.
-    void setLines(const QStringList &lines) { m_lines = lines; }
+    void setLines(const QStringList &lines)
+    {
+        m_lines = lines;
+        m_cellValue.clear();
+    }
     // The whole text, entries joined by line feeds.
     QString text() const { return m_lines.join(QLatin1Char('\n')); }
 
@@ -81,7 +100,10 @@ public:
     void setCells(const QString &value)
     {
         setLines({style.cells ? style.cells->spread(value) : value});
+        m_cellValue = style.cells ? value : QString();
     }
+    // As for a label.
+    const QString &cellValue() const { return m_cellValue; }
     // An empty row of cells: the single line " ", automatic sizing off and
     // a fixed width, so that the frame still spans all the cells.
     void setEmptyCells(int width)
@@ -93,6 +115,7 @@ public:
 
 private:
     QStringList m_lines;
+    QString m_cellValue;
 };
 
 // A line or a rectangle; a disabled shape is not printed.

@@ -40,6 +40,20 @@ void paintText(QPainter &painter, const textfit::FittedText &text, const TextSty
     painter.setPen(Qt::black);
     painter.setFont(font.scaledFont());
     const double lineHeight = font.lineHeight();
+    const auto drawAt = [&](double x, double baseline, const QString &chars) {
+        painter.save();
+        painter.translate(x, baseline);
+        painter.scale(1 / ReportFont::kScale, 1 / ReportFont::kScale);
+        painter.drawText(QPointF(0, 0), chars);
+        painter.restore();
+    };
+    if (!text.cellChars.isEmpty()) {
+        const double baseline = r.top() + kTextInset + font.ascent();
+        for (qsizetype i = 0; i < text.cellChars.size(); ++i)
+            drawAt(r.left() + text.cellLefts[size_t(i)], baseline, text.cellChars.at(i));
+        painter.restore();
+        return;
+    }
     for (qsizetype i = 0; i < text.lines.size(); ++i) {
         const double top = r.top() + kTextInset + i * lineHeight;
         const QString &line = text.lines.at(i);
@@ -48,11 +62,7 @@ void paintText(QPainter &painter, const textfit::FittedText &text, const TextSty
             x = r.left() + (r.width() - font.advance(line)) / 2;
         else if (style.alignment & Qt::AlignRight)
             x = r.right() - kTextInset - font.advance(line);
-        painter.save();
-        painter.translate(x, top + font.ascent());
-        painter.scale(1 / ReportFont::kScale, 1 / ReportFont::kScale);
-        painter.drawText(QPointF(0, 0), line);
-        painter.restore();
+        drawAt(x, top + font.ascent(), line);
     }
     painter.restore();
 }
@@ -100,10 +110,16 @@ PageTexts layOutTexts(const std::vector<SheetItem> &items, const QSizeF &band)
     PageTexts texts;
     texts.reserve(items.size());
     for (const SheetItem &item : items) {
-        if (const auto *label = std::get_if<SheetLabel>(&item)) {
+        if (const auto *label = std::get_if<SheetLabel>(&item);
+            label && !label->cellValue().isEmpty() && !label->style.autoSize) {
+            texts.push_back(textfit::placeInCells(label->rect, label->style, label->cellValue()));
+        } else if (const auto *memo = std::get_if<SheetMemo>(&item);
+                   memo && !memo->cellValue().isEmpty() && !memo->style.autoSize) {
+            texts.push_back(textfit::placeInCells(memo->rect, memo->style, memo->cellValue()));
+        } else if (label) {
             texts.push_back(textfit::fitText(label->rect, label->style, {label->caption()},
                                              band.width() - label->rect.left()));
-        } else if (const auto *memo = std::get_if<SheetMemo>(&item)) {
+        } else if (memo) {
             texts.push_back(textfit::fitText(memo->rect, memo->style, memo->lines(),
                                              band.width() - memo->rect.left()));
         } else {

@@ -175,6 +175,35 @@ FittedText cutToRoom(FittedText text)
 
 } // namespace
 
+FittedText placeInCells(const QRect &rect, const TextStyle &style, const QString &value)
+{
+    FittedText out;
+    out.rect = QRectF(rect);
+    out.font = style.font;
+    out.lines = {style.cells ? style.cells->spread(value) : value};
+    out.cellChars = value;
+    const ReportFont font(out.font);
+    const std::vector<double> &dividers = style.cellDividers;
+    const qsizetype inRow = qsizetype(dividers.size()) + 1;
+    const double lastLeft = dividers.empty() ? 0 : dividers.back();
+    const double lastWidth = std::max(1.0, out.rect.width() - lastLeft);
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        double left = 0;
+        double right = out.rect.width();
+        if (i >= inRow) {
+            left = lastLeft + (i - inRow + 1) * lastWidth;
+            right = left + lastWidth;
+        } else {
+            if (i > 0)
+                left = dividers[size_t(i - 1)];
+            if (i < qsizetype(dividers.size()))
+                right = dividers[size_t(i)];
+        }
+        out.cellLefts.push_back((left + right - font.advance(value.at(i))) / 2);
+    }
+    return out;
+}
+
 int linesRoom(const ReportFont &font, double height)
 {
     const double lines = (height + kBottomTolerance - kTextInset) / font.lineHeight();
@@ -205,6 +234,13 @@ FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList 
     if (best.fits || style.cells || normal <= kSmallestPixels)
         return best.fits ? best.text : cutToRoom(best.text);
     Attempt smallest = layOutAt(rect, style, entries, widthLimit, kSmallestPixels);
+    // A one-line value whose box has room for more lines at a smaller size
+    // breaks into them rather than lose its end.
+    if (!smallest.fits && !style.wordWrap && !style.autoSize) {
+        TextStyle wrapping = style;
+        wrapping.wordWrap = true;
+        return fitText(rect, wrapping, entries, widthLimit);
+    }
     if (!smallest.fits)
         return cutToRoom(smallest.text);
     // The largest size that fits, searched in steps between the normal size

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <limits>
+#include <vector>
 
 // How the text of a label or memo is laid out before it is printed, so that
 // the painter draws exactly these lines and never loses text on its own.
@@ -28,16 +29,26 @@ struct FittedText
     FontSpec font;     // the size the text prints at
     QStringList lines; // the lines drawn, top-down
     bool cut = false;  // text was left out even at the smallest size
+    // A row of cells prints its characters one by one, each centred in its
+    // cell: `cellChars` at `cellLefts`, from the rectangle's left.
+    QString cellChars;
+    std::vector<double> cellLefts;
 };
 
 // Lays `entries` out in `rect` with `style`: wrapped when the item wraps,
 // then, while it does not fit, in the same face a step smaller down to
 // kSmallestPixels (a row of cells keeps its size, its dividers depend on
-// it); what still does not fit is cut at the last whole word and ends with
-// "…". An automatically sized label grows to its text up to `widthLimit`
+// it); a text that does not wrap breaks into lines when even the smallest
+// size does not hold it; what still does not fit is cut at the last whole
+// word and ends with "…". An automatically sized label grows to its text up to `widthLimit`
 // (the band's right edge).
 FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList &entries,
                    double widthLimit = std::numeric_limits<double>::infinity());
+
+// A row of cells holding `value`: its spread line, and each character
+// centred in its cell; characters beyond the row go on at the last cell's
+// width.
+FittedText placeInCells(const QRect &rect, const TextStyle &style, const QString &value);
 
 // How many lines of `font` a text block `height` high holds (at least one).
 int linesRoom(const ReportFont &font, double height);

@@ -232,9 +232,9 @@ private slots:
         row("empty 5437", false, "QROk1", "QRMemo4", u" "_s, 255);
         row("empty 7210", false, "QROk2", "QRMemo12", u" "_s, 255);
         row("empty code", false, "QROk1", "QRMemo9", u" "_s, 221);
-        row("empty 9036", false, "QROk1", "QRMemo5", u"             .             "_s);
+        row("empty 9036", false, "QROk1", "QRMemo5", u"          .           "_s);
         row("empty kind", false, "QROk1", "QRMemo17", u"   "_s);
-        row("empty 5616", false, "QROk2", "QRLabel20", u"           .              .           "_s);
+        row("empty 5616", false, "QROk2", "QRLabel20", u"        .           .         "_s);
         row("no e-mail", false, "QROk1", "QRLabel31", QString());
         row("empty 5418", false, "QROk1", "QRLabel3", QString());
         row("no head", false, "QROk2", "QRMemo6", u" "_s);

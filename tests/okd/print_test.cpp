@@ -190,11 +190,12 @@ private slots:
             {"ed5438", u"    U      "_s, "QRMemo4", u" "_s, 255},
             {"ed6444", u"05.13.06"_s, "QRMemo21", u" 0   5    .    1    3   .    0   6     "_s,
              185},
-            {"ed6444", u"  .  .  "_s, "QRMemo21", u"            .            .            "_s, 185},
+            {"ed6444", u"  .  .  "_s, "QRMemo21", u"          .             .              "_s,
+             185},
             {"ed7434", u"15.06.04"_s, "QRMemo15", u" 1   5    .    0    6   .    0   4  "_s, 173},
-            {"ed7434", u"  .  .  "_s, "QRMemo15", u"            .            .            "_s, 173},
+            {"ed7434", u"  .  .  "_s, "QRMemo15", u"          .             .           "_s, 173},
             {"ed5616a", u"12.34.56"_s, "QRLabel15", u"1   2   .   3   4   .   5   6 "_s, 0},
-            {"ed5616f", u"  .  .  "_s, "QRLabel20", u"           .              .           "_s, 0},
+            {"ed5616f", u"  .  .  "_s, "QRLabel20", u"        .           .         "_s, 0},
         };
         SheetSet set;
         for (const auto &c : cases) {

@@ -149,7 +149,7 @@ private slots:
         // Empty rubric codes, an empty letter date, no e-mail.
         for (const char *label :
              {"QRLabel15", "QRLabel16", "QRLabel17", "QRLabel18", "QRLabel19", "QRLabel20"})
-            QCOMPARE(caption(sheets.QRRk2(), label), u"           .              .           "_s);
+            QCOMPARE(caption(sheets.QRRk2(), label), u"         .           .         "_s);
         QCOMPARE(caption(page, "QRLabel3"), QString());
         QCOMPARE(caption(page, "QRLabel48"), QString());
         QCOMPARE(caption(page, "QRLabel49"), QString());
