@@ -1,11 +1,10 @@
 #include "app/cardjobs.h"
 
 #include "app/carddocument.h"
+#include "app/cardkindoffile.h"
 #include "app/consoledialogs.h"
 #include "app/dialogs.h"
 #include "app/editorregistry.h"
-#include "cardfile/cardreader.h"
-#include "cardfile/piece.h"
 
 #include <QFileInfo>
 
@@ -68,19 +67,12 @@ std::optional<CardKind> CardJobs::kindOf(const QString &card)
 {
     if (m_kind)
         return m_kind;
-    std::optional<QString> typeCode;
-    const cardfile::FileResult result =
-        cardfile::readCardFile(card, {}, [&typeCode](const cardfile::CardLine &line) {
-            if (line.code != u"5013")
-                return QString();
-            typeCode = cardfile::trimmed(cardfile::pieceView(line.line, 2));
-            return QStringLiteral("5013");
-        });
-    if (!typeCode && !result.ok) {
-        report(card, result.error);
+    const KindOfFile found = kindOfCardFile(card);
+    if (!found.readingError.isEmpty()) {
+        report(card, found.readingError);
         return std::nullopt;
     }
-    const std::optional<CardKind> kind = typeCode ? kindFromTypeCode(*typeCode) : std::nullopt;
+    const std::optional<CardKind> kind = found.kind;
     if (!kind)
         report(card, QStringLiteral("За рядком 5013 файлу «%1» вид картки не визначити "
                                     "(01 — РК, 02 або 03 — ОК, 04 або 05 — ОКД); "

@@ -11,14 +11,21 @@
 #include "app/scripteddialogs.h"
 #include "cards/cardeditors.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
+
+// The argument that makes this program the run a crash ends.
+constexpr char kKeepChangedCard[] = "--keep-changed-card";
 
 // What a clerk's day at the desktop asks beyond the editors: cards opened
 // from outside the program, a card checked from its editor, and the cards
@@ -135,38 +142,22 @@ private slots:
         const QString folderPath = m_folder.filePath(u"recovery"_s);
         const QString savedTo = sample("okd");
         const QStringList before = documentLines(CardKind::OKD, savedTo);
+        QProcess run;
+        run.start(QCoreApplication::applicationFilePath(),
+                  {QLatin1String(kKeepChangedCard), folderPath, savedTo});
+        QVERIFY(run.waitForReadyRead(60000));
+        QCOMPARE(run.readLine().trimmed(), QByteArray("kept"));
+        QCOMPARE(filesIn(folderPath, u"*.txt"_s), 1);
+        // While the run that keeps it lives, no other run takes it.
         {
-            RecoveryFolder running(folderPath);
-            QVERIFY(running.isUsable());
-            setRecoveryFolder(&running);
-            TMainForm mainForm;
-            QWidget *editor = openCardFileInNewEditor(mainForm, savedTo);
-            CardEditor *card = cardEditorOf(editor);
-            card->inputGate().changed();
-            QTRY_COMPARE(filesIn(folderPath, u"*.txt"_s), 1);
-            running.waitForWork();
-
-            // While the run that keeps it lives, no other run takes it.
-            {
-                RecoveryFolder other(folderPath);
-                QCOMPARE(other.claimLeftCards().size(), 0);
-            }
-            QCOMPARE(filesIn(folderPath, u"*.txt"_s), 1);
-
-            // A crash: the files stay, the run's lock is gone with it.
-            const QString left = m_folder.filePath(u"left"_s);
-            QDir().mkpath(left);
-            for (const QString &name : QDir(folderPath).entryList({u"*-*"_s}, QDir::Files))
-                QFile::copy(folderPath + u'/' + name, left + u'/' + name);
-            card->setModified(false);
-            editor->close();
-            setRecoveryFolder(nullptr);
-            running.waitForWork();
-            QCOMPARE(filesIn(folderPath, u"*.txt"_s), 0);
+            RecoveryFolder other(folderPath);
+            QCOMPARE(other.claimLeftCards().size(), 0);
         }
-        const QString left = m_folder.filePath(u"left"_s);
-        for (const QString &name : QDir(left).entryList(QDir::Files))
-            QFile::copy(left + u'/' + name, folderPath + u'/' + name);
+        // A crash.
+        run.kill();
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(filesIn(folderPath, u"*.txt"_s), 1);
 
         // The next start: Yes restores the card, marked changed, named after its file.
         RecoveryFolder next(folderPath);
@@ -227,5 +218,37 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopTest)
+// A run that a crash ends: the card opened in its editor, changed and kept
+// in the recovery folder; it says "kept" and waits to be killed.
+int keepChangedCardUntilKilled(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    registerCardEditors();
+    ScriptedDialogs dialogs;
+    dialogs.install();
+    RecoveryKeeper::setTimes(0ms, 0ms);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    RecoveryFolder running(folder);
+    setRecoveryFolder(&running);
+    TMainForm mainForm;
+    QWidget *editor = openCardFileInNewEditor(mainForm, QString::fromLocal8Bit(argv[3]));
+    if (!editor)
+        return 1;
+    cardEditorOf(editor)->inputGate().changed();
+    while (QDir(folder).entryList({u"*.txt"_s}, QDir::Files).isEmpty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    running.waitForWork();
+    std::fputs("kept\n", stdout);
+    std::fflush(stdout);
+    return app.exec();
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], kKeepChangedCard) == 0)
+        return keepChangedCardUntilKilled(argc, argv);
+    QApplication app(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "desktop_test.moc"
