@@ -1,10 +1,10 @@
 // How fast each card editor window opens, reads and writes a full card, and
 // what a command line conversion of that card costs against a bare Qt
 // program, for every card kind.
-#include "app/cardeditor.h"
-#include "app/consoledialogs.h"
-#include "app/editorregistry.h"
 #include "cards/cardeditors.h"
+#include "dialogs/consoledialogs.h"
+#include "frame/cardeditor.h"
+#include "frame/editorregistry.h"
 
 // The full cards the tests use.
 #include "../tests/ok/support/okfiles.cpp"

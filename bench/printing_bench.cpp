@@ -2,10 +2,10 @@
 // them to a PDF file, and what printing that card costs as a whole process,
 // in time and peak memory, against a bare Qt program that writes one A4 page
 // with QPdfWriter.
-#include "app/carddocument.h"
-#include "app/consoledialogs.h"
-#include "app/editorregistry.h"
 #include "cards/cardeditors.h"
+#include "dialogs/consoledialogs.h"
+#include "editing/carddocument.h"
+#include "frame/editorregistry.h"
 #include "reports/preparedreport.h"
 
 // The full cards the tests use.

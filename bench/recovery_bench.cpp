@@ -1,13 +1,13 @@
 // What keeping a card in the recovery folder costs the interface thread: the
 // recovery write of a full card of each kind, and a key press typed into a
 // field while such writes run on the folder's worker.
-#include "app/cardeditor.h"
-#include "app/consoledialogs.h"
-#include "app/editorregistry.h"
-#include "app/lineedit.h"
-#include "app/recoveryfolder.h"
-#include "app/recoverykeeper.h"
 #include "cards/cardeditors.h"
+#include "controls/lineedit.h"
+#include "dialogs/consoledialogs.h"
+#include "frame/cardeditor.h"
+#include "frame/editorregistry.h"
+#include "shell/recoveryfolder.h"
+#include "shell/recoverykeeper.h"
 
 // The full cards the tests use.
 #include "../tests/ok/support/okfiles.cpp"

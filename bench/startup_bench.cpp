@@ -10,8 +10,8 @@
 //                            bench_bare_window
 #include "firstpaint.h"
 
-#include "app/mainform.h"
-#include "app/startup.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,8 @@
 # Every source folder is one static library made of the files it holds, so a
-# new file needs no build edit. A card folder with no sources yet adds nothing.
-set(OVRIDA_CARD_LIBRARIES "" CACHE INTERNAL "")
+# new file needs no build edit. A folder with no sources yet adds nothing.
 
 function(ovrida_library name)
-  cmake_parse_arguments(ARG "CARD" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
@@ -21,9 +20,6 @@ function(ovrida_library name)
     ovrida_use_headers(${name} ovrida_pch_core)
   else()
     ovrida_use_headers(${name} ovrida_pch_widgets)
-  endif()
-  if(ARG_CARD)
-    set(OVRIDA_CARD_LIBRARIES ${OVRIDA_CARD_LIBRARIES} ${name} CACHE INTERNAL "")
   endif()
 endfunction()
 

@@ -4,12 +4,12 @@
 // and written again. A crash, a sanitizer report, a saved card that does not
 // read back, or a second save that differs from the first is a finding. Built
 // once per card kind (OVRIDA_FUZZ_KIND).
-#include "app/carddocument.h"
-#include "app/consoledialogs.h"
-#include "app/dialogs.h"
-#include "app/editorregistry.h"
 #include "cardfile/cardwriter.h"
 #include "cards/cardeditors.h"
+#include "dialogs/consoledialogs.h"
+#include "dialogs/dialogs.h"
+#include "editing/carddocument.h"
+#include "frame/editorregistry.h"
 
 #include <QApplication>
 #include <QDir>

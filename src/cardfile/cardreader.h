@@ -1,5 +1,9 @@
 #pragma once
 
+// The cardfile folder: card files themselves, read and written line by line,
+// their code page and edit masks, the field checks and what a card kind is.
+// QtCore only; it uses no other folder.
+
 #include "cardfile/cardencoding.h"
 #include "cardfile/fileresult.h"
 

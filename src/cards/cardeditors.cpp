@@ -1,6 +1,6 @@
 #include "cards/cardeditors.h"
 
-#include "app/editorregistry.h"
+#include "frame/editorregistry.h"
 #include "ok/frmok.h"
 #include "ok/okdocument.h"
 #include "okd/frmokd.h"

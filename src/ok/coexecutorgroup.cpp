@@ -1,9 +1,9 @@
 #include "ok/coexecutorgroup.h"
 
-#include "app/cardcontrols.h"
-#include "app/partyrules.h"
 #include "cardfile/personkind.h"
 #include "cardfile/piece.h"
+#include "editing/cardcontrols.h"
+#include "editing/partyrules.h"
 
 #include <algorithm>
 

@@ -3,11 +3,11 @@
 #include "ok/okcatalogue.h"
 #include "ok/okprint.h"
 
-#include "app/cataloguerules.h"
-#include "app/dialogs.h"
-#include "app/focusguard.h"
-#include "app/memo.h"
-#include "app/radiogroup.h"
+#include "controls/memo.h"
+#include "controls/radiogroup.h"
+#include "dialogs/dialogs.h"
+#include "frame/cataloguerules.h"
+#include "frame/focusguard.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

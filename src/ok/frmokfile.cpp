@@ -3,9 +3,9 @@
 
 #include "ok/okdocument.h"
 
-#include "app/cardfilecommands.h"
-#include "app/dialogs.h"
 #include "cardfile/cardreader.h"
+#include "dialogs/dialogs.h"
+#include "frame/cardfilecommands.h"
 
 #include <QFileInfo>
 

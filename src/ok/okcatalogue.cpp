@@ -2,6 +2,7 @@
 
 #include "cardfile/blankforms.h"
 #include "cardfile/personkind.h"
+#include "editing/researchrows.h"
 
 #include <QStringList>
 
@@ -18,10 +19,10 @@ QString hintLines(const QStringList &lines)
     return lines.join(u"\n\r"_s);
 }
 
-const QString kNoHelp = u"Допомоги немає"_s;
+const QString &kNoHelp = researchrows::noHelp;
 const QString kAtRegistry = u"Проставляється при реєстрації ОК в ВЕРАКС"_s;
 const QString kHintDate = u"Дата проставляється у вигляді :  ДД.ММ.РР "_s;
-const QString kHintMonthYear = u"Дата проставляється у вигляді :  ММ.РР"_s;
+const QString &kHintMonthYear = researchrows::hintMonthYear;
 const QStringList kLanguages = {u"українська "_s, u"російська"_s, u"англійська"_s};
 const QString kEmptyDate{blankform::date};
 const QString kEmptyMonthYear{blankform::monthYear};
@@ -134,66 +135,56 @@ PageSpec registrationPage()
                                 u"4 - Регіональна"_s, u"5 - Міжрегіональна"_s,
                                 u"6 - Галузева (багатогалузева)"_s}),
              .flags = kChanged | SameRow},
-            {.name = u"ed7020"_s,
-             .label = u"7020. Шифр ДНТП"_s,
-             .hint = kNoHelp,
-             .flags = kChanged},
+            researchrows::row(u"ed7020"),
             {.name = u"ed7022"_s,
              .label = u"7022. Номер ДЦП"_s,
              .hint = hintLines({u"Реєстраційний номер державної цільової програми згідно "_s,
                                 u"переліку, затвердженому Мінекономіки (Наказ № 114 від "
                                 u"24.05.01)"_s})},
             {.name = u"ed7199"_s, .label = u"7199. Науковий напрям"_s, .hint = kHint7199},
-            {.name = u"ed7021"_s,
-             .label = u"7021. Шифр роботи"_s,
-             .hint = kNoHelp,
-             .flags = kChanged},
+            researchrows::row(u"ed7021"),
         }};
 }
 
 PageSpec executorPage()
 {
-    return {
-        u"TabSheet2"_s,
-        u"Виконавець"_s,
-        {
-            {.kind = K::Heading, .label = u"Відомості про виконавця   НДР (ДКР)"_s},
-            kindBox(u"lizv"_s),
-            {.name = u"ed2457"_s,
-             .kind = K::MaskedEdit,
-             .label = u"2457. Код організації"_s,
-             .labelName = u"Label30"_s,
-             .mask = u"99999999;1;_"_s,
-             .maxLength = 8,
-             .text = QString(8, u' '),
-             .hint = kNoHelp,
-             .flags = kChanged},
-            {.kind = K::Heading, .label = u"за ЄДРПОУ"_s, .labelName = u"Label57"_s},
-            {.name = u"gorv"_s, .label = u"Місто"_s},
-            languageBox(u"Indjz"_s, u"Мова назви виконавця:"_s, kLanguages),
-            {.name = u"mm2151"_s,
-             .kind = K::ScrollMemo,
-             .label = u"2151. Назва"_s,
-             .hint = kNoHelp,
-             .flags = kChanged},
-            {.name = u"ed2358"_s,
-             .label = u"2358. Скорочена назва"_s,
-             .hint = kNoHelp,
-             .flags = kChanged},
-            {.name = u"mm2655"_s,
-             .kind = K::ScrollMemo,
-             .label = u"2655. Адреса"_s,
-             .hint = kNoHelp,
-             .flags = kChanged},
-            {.name = u"ed2934"_s, .label = u"2934. Телефон"_s, .hint = kNoHelp, .flags = kChanged},
-            {.name = u"ed2394"_s, .label = u"2394. Факс"_s, .hint = kNoHelp, .flags = kChanged},
-            {.name = u"Edit1"_s, .label = u"E-mail"_s, .flags = SameRow},
-            {.name = u"ed1332"_s,
-             .label = u"1332. Скорочена назва міністерства"_s,
-             .maxLength = 80,
-             .hint = kNoHelp,
-             .flags = kChanged},
-        }};
+    return {u"TabSheet2"_s,
+            u"Виконавець"_s,
+            {
+                {.kind = K::Heading, .label = u"Відомості про виконавця   НДР (ДКР)"_s},
+                kindBox(u"lizv"_s),
+                {.name = u"ed2457"_s,
+                 .kind = K::MaskedEdit,
+                 .label = u"2457. Код організації"_s,
+                 .labelName = u"Label30"_s,
+                 .mask = u"99999999;1;_"_s,
+                 .maxLength = 8,
+                 .text = QString(8, u' '),
+                 .hint = kNoHelp,
+                 .flags = kChanged},
+                {.kind = K::Heading, .label = u"за ЄДРПОУ"_s, .labelName = u"Label57"_s},
+                researchrows::row(u"gorv"),
+                languageBox(u"Indjz"_s, u"Мова назви виконавця:"_s, kLanguages),
+                {.name = u"mm2151"_s,
+                 .kind = K::ScrollMemo,
+                 .label = u"2151. Назва"_s,
+                 .hint = kNoHelp,
+                 .flags = kChanged},
+                researchrows::row(u"ed2358"),
+                {.name = u"mm2655"_s,
+                 .kind = K::ScrollMemo,
+                 .label = u"2655. Адреса"_s,
+                 .hint = kNoHelp,
+                 .flags = kChanged},
+                researchrows::row(u"ed2934"),
+                researchrows::row(u"ed2394"),
+                {.name = u"Edit1"_s, .label = u"E-mail"_s, .flags = SameRow},
+                {.name = u"ed1332"_s,
+                 .label = u"1332. Скорочена назва міністерства"_s,
+                 .maxLength = 80,
+                 .hint = kNoHelp,
+                 .flags = kChanged},
+            }};
 }
 
 PageSpec ownerPage()
@@ -212,7 +203,7 @@ PageSpec ownerPage()
                  .text = QString(8, u' '),
                  .hint = kNoHelp,
                  .flags = kChanged},
-                {.name = u"gorz"_s, .label = u"Місто"_s},
+                researchrows::row(u"gorz"),
                 {.name = u"mm2153"_s,
                  .kind = K::Memo,
                  .label = u"2153. Назва"_s,
@@ -496,19 +487,13 @@ PageSpec subjectPage()
     }
     page.fields += {
         {.kind = K::Heading, .label = u"Прізвище, ім'я, по батькові"_s},
-        {.name = u"ed6111"_s,
-         .label = u"6111. Керівник організації"_s,
-         .hint = kNoHelp,
-         .flags = kChanged},
+        researchrows::row(u"ed6111"),
         {.name = u"ed6210vc"_s,
          .label = u"Науковий ступень, звання"_s,
          .hint = kNoHelp,
          .flags = kChanged},
         languageBox(u"indjzk"_s, u"Мова ПІП керівника роботи"_s, kLanguages),
-        {.name = u"ed6120"_s,
-         .label = u"6120. Керівник розробки"_s,
-         .hint = kNoHelp,
-         .flags = kChanged},
+        researchrows::row(u"ed6120"),
         {.name = u"ed6228vc"_s,
          .label = u"Науковий ступень, звання"_s,
          .hint = kNoHelp,

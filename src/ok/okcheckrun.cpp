@@ -2,7 +2,7 @@
 #include "ok/okcatalogue.h"
 #include "ok/okeditorlogic.h"
 
-#include "app/cataloguecontrols.h"
+#include "editing/cataloguecontrols.h"
 
 QList<FieldFailure> OkEditorLogic::checkFields() const
 {

@@ -5,10 +5,10 @@
 #include "ok/okfilelines.h"
 #include "ok/okprint.h"
 
-#include "app/cardfilecommands.h"
-#include "app/cardprinting.h"
-#include "app/dialogs.h"
 #include "cardfile/cardreader.h"
+#include "dialogs/dialogs.h"
+#include "editing/printedsheets.h"
+#include "frame/cardfilecommands.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 
 #include "ok/okcatalogue.h"
 
-#include "app/fieldrow.h"
+#include "controls/fieldrow.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,9 +3,9 @@
 #include "ok/coexecutorgroup.h"
 #include "ok/positionlist.h"
 
-#include "app/cardcontrols.h"
-#include "app/fieldcheckrun.h"
-#include "app/languagefield.h"
+#include "editing/cardcontrols.h"
+#include "editing/fieldcheckrun.h"
+#include "editing/languagefield.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
 // The checks the accounting card runs when a field is left.
 #include "ok/okeditorlogic.h"
 
-#include "app/partyrules.h"
 #include "cardfile/blankforms.h"
 #include "cardfile/fieldchecks.h"
+#include "editing/partyrules.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 #include "ok/positionlist.h"
 
-#include "app/cardcontrols.h"
-#include "app/dialogs.h"
-#include "app/partyrules.h"
 #include "cardfile/fieldchecks.h"
+#include "dialogs/dialogs.h"
+#include "editing/cardcontrols.h"
+#include "editing/partyrules.h"
 
 #include <utility>
 

@@ -5,17 +5,17 @@
 #include "okd/okdprint.h"
 #include "okd/organisationblocks.h"
 
-#include "app/dialogs.h"
-#include "app/editorcommands.h"
-#include "app/editorwindow.h"
-#include "app/fieldwiring.h"
-#include "app/focusguard.h"
-#include "app/help.h"
-#include "app/hinttiming.h"
-#include "app/inputgate.h"
-#include "app/lineedit.h"
-#include "app/pagebuilder.h"
-#include "app/radiogroup.h"
+#include "controls/lineedit.h"
+#include "controls/radiogroup.h"
+#include "dialogs/dialogs.h"
+#include "frame/editorcommands.h"
+#include "frame/editorwindow.h"
+#include "frame/fieldwiring.h"
+#include "frame/focusguard.h"
+#include "frame/help.h"
+#include "frame/hinttiming.h"
+#include "frame/inputgate.h"
+#include "frame/pagebuilder.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,11 +2,11 @@
 
 #include "okd/okdeditorlogic.h"
 
-#include "app/cardeditor.h"
-#include "app/cardprinting.h"
-#include "app/editormenu.h"
-#include "app/namedcontrols.h"
-#include "app/windowcontrols.h"
+#include "frame/cardeditor.h"
+#include "frame/cardprinting.h"
+#include "frame/editormenu.h"
+#include "frame/namedcontrols.h"
+#include "frame/windowcontrols.h"
 
 #include <QMainWindow>
 #include <QStringList>

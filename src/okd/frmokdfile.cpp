@@ -3,8 +3,8 @@
 
 #include "okd/okddocument.h"
 
-#include "app/cardfilecommands.h"
-#include "app/dialogs.h"
+#include "dialogs/dialogs.h"
+#include "frame/cardfilecommands.h"
 
 #include <QFileInfo>
 #include <QTabWidget>

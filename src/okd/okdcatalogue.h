@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fieldrow.h"
+#include "controls/fieldrow.h"
 
 #include <QList>
 #include <QString>

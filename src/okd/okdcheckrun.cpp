@@ -4,8 +4,8 @@
 #include "okd/okdfilelines.h"
 #include "okd/organisationblocks.h"
 
-#include "app/cataloguecontrols.h"
-#include "app/languagefield.h"
+#include "editing/cataloguecontrols.h"
+#include "editing/languagefield.h"
 
 #include <array>
 

@@ -2,10 +2,10 @@
 
 #include "okd/okdeditorlogic.h"
 
-#include "app/carddocument.h"
-#include "app/cataloguecontrols.h"
 #include "cardfile/cardreader.h"
 #include "cardfile/fileresult.h"
+#include "editing/carddocument.h"
+#include "editing/cataloguecontrols.h"
 
 class SheetSet;
 

@@ -3,8 +3,8 @@
 #include "okd/okdcatalogue.h"
 #include "okd/organisationblocks.h"
 
-#include "app/dialogs.h"
-#include "app/fieldrow.h"
+#include "controls/fieldrow.h"
+#include "dialogs/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

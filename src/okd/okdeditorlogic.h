@@ -2,8 +2,8 @@
 
 #include "okd/okdcard.h"
 
-#include "app/cardcontrols.h"
-#include "app/fieldcheckrun.h"
+#include "editing/cardcontrols.h"
+#include "editing/fieldcheckrun.h"
 
 #include <QHash>
 #include <QString>

@@ -3,10 +3,10 @@
 #include "okd/okdeditorlogic.h"
 #include "okd/organisationblocks.h"
 
-#include "app/dialogs.h"
 #include "cardfile/blankforms.h"
 #include "cardfile/fieldchecks.h"
 #include "cardfile/languagecheck.h"
+#include "dialogs/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

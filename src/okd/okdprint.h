@@ -2,7 +2,7 @@
 
 #include "okd/okdcard.h"
 
-#include "app/cardcontrols.h"
+#include "editing/cardcontrols.h"
 
 #include <QStringList>
 

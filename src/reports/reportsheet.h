@@ -1,5 +1,8 @@
 #pragma once
 
+// The reports folder: the printed sheets and their layouts, the text fit,
+// the composite report, its preview and PDF. Uses only cardfile.
+
 #include "reports/pageformat.h"
 #include "reports/sheetitems.h"
 #include "reports/sheetlayout.h"

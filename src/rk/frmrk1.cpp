@@ -4,12 +4,12 @@
 #include "rk/rkcatalogue.h"
 #include "rk/rkgroups.h"
 
-#include "app/cataloguerules.h"
-#include "app/controltext.h"
-#include "app/dialogs.h"
-#include "app/focusguard.h"
-#include "app/pagebuilder.h"
-#include "app/radiogroup.h"
+#include "controls/controltext.h"
+#include "controls/radiogroup.h"
+#include "dialogs/dialogs.h"
+#include "frame/cataloguerules.h"
+#include "frame/focusguard.h"
+#include "frame/pagebuilder.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "rk/rkeditorlogic.h"
 
-#include "app/cardprinting.h"
-#include "app/frmtemplate.h"
-#include "app/windowcontrols.h"
+#include "frame/cardprinting.h"
+#include "frame/frmtemplate.h"
+#include "frame/windowcontrols.h"
 
 #include <QStringList>
 

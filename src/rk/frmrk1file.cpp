@@ -4,10 +4,10 @@
 #include "rk/rkdocument.h"
 #include "rk/rkfilelines.h"
 
-#include "app/cardfilecommands.h"
-#include "app/controltext.h"
-#include "app/dialogs.h"
 #include "cardfile/piece.h"
+#include "controls/controltext.h"
+#include "dialogs/dialogs.h"
+#include "frame/cardfilecommands.h"
 
 #include <QFileInfo>
 #include <QTabWidget>

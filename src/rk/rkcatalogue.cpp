@@ -1,6 +1,8 @@
 #include "rk/rkcatalogue.h"
 
 #include "cardfile/blankforms.h"
+#include "editing/researchrows.h"
+
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +24,7 @@ const QStringList kCurrencies = {u"тис.грн."_s, u"дол."_s, u"євро"_
 const QString kHint5256 =
     hintLines({u"5 - Відкрита"_s, u"4 - Конфіденційна"_s, u"1 - Для службового користування"_s});
 const QString kHintDate = u"Дата проставляється у вигляді :  ДД.ММ.РР"_s;
-const QString kHintMonthYear = u"Дата проставляється у вигляді :  ММ.РР"_s;
+const QString &kHintMonthYear = researchrows::hintMonthYear;
 const QString kHint7146 = hintLines({
     u"07 - затвержена органами викон.влади"_s,
     u"34 - від центрального органу викон.влади"_s,
@@ -134,12 +136,9 @@ QList<PageSpec> buildPages()
              .flags = kChanged},
             {.name = u"ed7199"_s, .label = u"7199. Науковий напрям"_s, .hint = kHint7199},
             {.name = u"ed7200"_s, .label = u"7200. ДНТП"_s, .hint = kHint7200, .flags = kChanged},
-            {.name = u"ed7020"_s, .label = u"7020. Шифр ДНТП"_s, .hint = noHelp, .flags = kChanged},
+            researchrows::row(u"ed7020"),
             {.name = u"ed7022"_s, .label = u"7022. Номер ДЦП"_s, .hint = kHint7022},
-            {.name = u"ed7021"_s,
-             .label = u"7021. Шифр роботи"_s,
-             .hint = noHelp,
-             .flags = kChanged},
+            researchrows::row(u"ed7021"),
             {.name = u"ed7209"_s,
              .label = u"7209. Комплексність роботи"_s,
              .maxLength = 2,
@@ -176,7 +175,7 @@ QList<PageSpec> buildPages()
              .text = kEightBlanks,
              .hint = noHelp},
             {.kind = K::Heading, .label = u"за ЄДРПОУ"_s, .labelName = u"Label57"_s},
-            {.name = u"gorv"_s, .label = u"Місто"_s},
+            researchrows::row(u"gorv"),
             {.name = u"Indjz"_s,
              .kind = K::RadioGroup,
              .label = u"Мова назви виконавця:"_s,
@@ -187,13 +186,10 @@ QList<PageSpec> buildPages()
              .label = u"2151. Назва"_s,
              .hint = noHelp,
              .flags = kChanged},
-            {.name = u"ed2358"_s,
-             .label = u"2358. Скорочена назва"_s,
-             .hint = noHelp,
-             .flags = kChanged},
+            researchrows::row(u"ed2358"),
             {.name = u"mm2655"_s, .label = u"2655. Адреса"_s, .hint = noHelp, .flags = kChanged},
-            {.name = u"ed2934"_s, .label = u"2934. Телефон"_s, .hint = noHelp, .flags = kChanged},
-            {.name = u"ed2394"_s, .label = u"2394. Факс"_s, .hint = noHelp, .flags = kChanged},
+            researchrows::row(u"ed2934"),
+            researchrows::row(u"ed2394"),
             {.name = u"Edit2"_s, .label = u"E-mail"_s},
             {.name = u"ed1332"_s,
              .label = u"1332. Скорочена назва міністерства"_s,
@@ -222,7 +218,7 @@ QList<PageSpec> buildPages()
              .maxLength = 8,
              .text = kEightBlanks,
              .hint = noHelp},
-            {.name = u"gorz"_s, .label = u"Місто"_s},
+            researchrows::row(u"gorz"),
             {.name = u"mm2152"_s,
              .kind = K::Memo,
              .label = u"2152. Назва"_s,
@@ -410,10 +406,7 @@ QList<PageSpec> buildPages()
     }
     subjects.fields.append({
         {.kind = K::Heading, .label = u"Прізвище, ім'я, по батькові"_s},
-        {.name = u"ed6111"_s,
-         .label = u"6111. Керівник організації"_s,
-         .hint = noHelp,
-         .flags = kChanged},
+        researchrows::row(u"ed6111"),
         {.name = u"ed6210"_s,
          .label = u"Наукова ступінь,  вчене звання"_s,
          .hint = noHelp,
@@ -423,10 +416,7 @@ QList<PageSpec> buildPages()
          .label = u"Мова ПІП керівника роботи"_s,
          .items = {u"українська "_s, u"російська"_s, u"англійська"_s},
          .text = u"0"_s},
-        {.name = u"ed6120"_s,
-         .label = u"6120. Керівник розробки"_s,
-         .hint = noHelp,
-         .flags = kChanged},
+        researchrows::row(u"ed6120"),
         {.name = u"ed6228"_s,
          .label = u"Наукова ступінь,  вчене звання"_s,
          .hint = noHelp,
@@ -447,7 +437,7 @@ QList<PageSpec> buildPages()
 } // namespace
 
 namespace rkhint {
-const QString noHelp = u"Допомоги немає"_s;
+const QString &noHelp = researchrows::noHelp;
 const QString setAtRegistry = u"Проставляється при реєстрації РК в ВЕРАКС"_s;
 const QString finance =
     hintLines({u"7713-Держбюджет"_s, u"7722-Кошти замовника"_s, u"7704-Власні кошти"_s});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fieldrow.h"
+#include "controls/fieldrow.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +11,7 @@ const QList<PageSpec> &rkPages();
 
 // Hint texts the window uses besides the catalogue (lines joined by "\n\r").
 namespace rkhint {
-extern const QString noHelp;        // "Допомоги немає"
+extern const QString &noHelp;       // "Допомоги немає"
 extern const QString setAtRegistry; // filled in when the card is registered
 extern const QString finance;       // the three source codes of the finance rows
 } // namespace rkhint

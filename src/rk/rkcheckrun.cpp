@@ -2,7 +2,7 @@
 #include "rk/rkcatalogue.h"
 #include "rk/rkeditorlogic.h"
 
-#include "app/cataloguecontrols.h"
+#include "editing/cataloguecontrols.h"
 
 QList<FieldFailure> RkEditorLogic::checkFields() const
 {

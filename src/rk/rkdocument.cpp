@@ -5,9 +5,9 @@
 #include "rk/rkfilelines.h"
 #include "rk/rkprint.h"
 
-#include "app/cardfilecommands.h"
-#include "app/cardprinting.h"
-#include "app/dialogs.h"
+#include "dialogs/dialogs.h"
+#include "editing/printedsheets.h"
+#include "frame/cardfilecommands.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,10 +2,10 @@
 
 #include "rk/rkeditorlogic.h"
 
-#include "app/carddocument.h"
-#include "app/cataloguecontrols.h"
 #include "cardfile/cardreader.h"
 #include "cardfile/fileresult.h"
+#include "editing/carddocument.h"
+#include "editing/cataloguecontrols.h"
 
 // The registration card without a window: its controls held as values and
 // the editor's own logic over them.

@@ -2,7 +2,7 @@
 
 #include "rk/rkcatalogue.h"
 
-#include "app/dialogs.h"
+#include "dialogs/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

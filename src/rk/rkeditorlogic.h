@@ -3,10 +3,10 @@
 #include "rk/rkcarddata.h"
 #include "rk/rkgroups.h"
 
-#include "app/cardcontrols.h"
-#include "app/fieldcheckrun.h"
-#include "app/languagefield.h"
 #include "cardfile/repeatinggroup.h"
+#include "editing/cardcontrols.h"
+#include "editing/fieldcheckrun.h"
+#include "editing/languagefield.h"
 
 #include <QString>
 #include <array>

@@ -2,10 +2,10 @@
 #include "rk/rkcodelists.h"
 #include "rk/rkeditorlogic.h"
 
-#include "app/dialogs.h"
-#include "app/partyrules.h"
 #include "cardfile/blankforms.h"
 #include "cardfile/fieldchecks.h"
+#include "dialogs/dialogs.h"
+#include "editing/partyrules.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,10 +3,10 @@
 // number, deleting one by emptying the box, and the step buttons.
 #include "rk/rkeditorlogic.h"
 
-#include "app/dialogs.h"
 #include "cardfile/cardreader.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/piece.h"
+#include "dialogs/dialogs.h"
 
 using namespace Qt::StringLiterals;
 

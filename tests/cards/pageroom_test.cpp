@@ -1,7 +1,7 @@
-#include "app/editorregistry.h"
-#include "app/support/pageroom.h"
-#include "app/support/uitest.h"
 #include "cards/cardeditors.h"
+#include "frame/editorregistry.h"
+#include "support/pageroom.h"
+#include "support/uitest.h"
 
 #include <QHash>
 #include <QTest>

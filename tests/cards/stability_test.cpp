@@ -1,6 +1,6 @@
-#include "app/editorregistry.h"
 #include "cards/cardeditors.h"
 #include "cards/support/roundtrip.h"
+#include "frame/editorregistry.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 #include "ok/support/okfiles.h"
 #include "ok/support/okwindow.h"
 
-#include "app/editorregistry.h"
-#include "app/mainform.h"
-#include "app/pagebuilder.h"
-#include "app/radiogroup.h"
+#include "controls/radiogroup.h"
+#include "frame/editorregistry.h"
+#include "frame/pagebuilder.h"
+#include "shell/mainform.h"
 
 #include <QAction>
 #include <QApplication>

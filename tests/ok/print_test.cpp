@@ -5,7 +5,7 @@
 
 #include "support/programrun.h"
 
-#include "app/scripteddialogs.h"
+#include "dialogs/scripteddialogs.h"
 #include "reports/compositereport.h"
 #include "reports/reportpreview.h"
 #include "reports/reportsheet.h"

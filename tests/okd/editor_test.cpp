@@ -1,11 +1,11 @@
 #include "okd/frmokd.h"
 #include "okd/support/okdwindow.h"
 
-#include "app/editorregistry.h"
-#include "app/embossedbutton.h"
-#include "app/hinttiming.h"
-#include "app/mainform.h"
-#include "app/pagebuilder.h"
+#include "frame/editorregistry.h"
+#include "frame/hinttiming.h"
+#include "frame/pagebuilder.h"
+#include "shell/embossedbutton.h"
+#include "shell/mainform.h"
 
 #include <QAction>
 #include <QComboBox>

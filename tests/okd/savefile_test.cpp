@@ -2,7 +2,7 @@
 #include "okd/support/okdfiles.h"
 #include "okd/support/okdwindow.h"
 
-#include "app/controltext.h"
+#include "controls/controltext.h"
 
 #include <QDate>
 #include <QLocale>
@@ -72,8 +72,7 @@ private slots:
         okd.tab();
         const QByteArray saved = okd.save();
         QVERIFY(saved.contains(
-            cardBytes({u"9045\\1\\Перший рядок"_s, u"другий рядок"_s, u"9045\\2\\"_s})
-                .chopped(2)));
+            cardBytes({u"9045\\1\\Перший рядок"_s, u"другий рядок"_s, u"9045\\2\\"_s}).chopped(2)));
 
         QStringList lines = okdNewCardLines();
         lines = replaced(lines, u"9045\\1\\"_s, {u"9045\\1\\а"_s, u"б"_s, u"в"_s});
@@ -158,7 +157,7 @@ private slots:
     {
         OkdWindow okd;
         okd.open(cardBytes({u"9045\\4\\Зайве"_s, u"6147\\0\\Зайве"_s, u"6156\\1\\7\\Зайве"_s,
-                               u"9118\\1\\Реферат"_s, u"7021\\після"_s}));
+                            u"9118\\1\\Реферат"_s, u"7021\\після"_s}));
         QVERIFY(okd.messages().isEmpty());
         const OkdValues &values = okd.window()->values();
         QCOMPARE(values.titles, (languagecheck::Texts{}));
@@ -174,7 +173,7 @@ private slots:
     {
         OkdWindow okd;
         okd.open(cardBytes({u"5013\\01"_s, u"5256\\1"_s, u"5436\\0101U000001"_s,
-                               u"5418\\7\\03.04.05"_s, u"2151\\1\\Виконавець"_s, u"7020\\Д-1"_s}),
+                            u"5418\\7\\03.04.05"_s, u"2151\\1\\Виконавець"_s, u"7020\\Д-1"_s}),
                  u"RK.txt"_s);
         QVERIFY(okd.messages().isEmpty());
         QCOMPARE(okd.text(u"cb5013"_s), u"01"_s);

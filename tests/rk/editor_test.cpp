@@ -3,8 +3,8 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
-#include "app/pagebuilder.h"
-#include "app/radiogroup.h"
+#include "controls/radiogroup.h"
+#include "frame/pagebuilder.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 
 #include "support/programrun.h"
 
-#include "app/consoledialogs.h"
+#include "dialogs/consoledialogs.h"
 #include "reports/compositereport.h"
 #include "reports/reportpreview.h"
 #include "reports/reportsheet.h"

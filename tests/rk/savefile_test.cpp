@@ -2,7 +2,7 @@
 #include "rk/support/rkfiles.h"
 #include "rk/support/rkwindow.h"
 
-#include "app/cardeditor.h"
+#include "frame/cardeditor.h"
 
 #include <QAction>
 #include <QDate>

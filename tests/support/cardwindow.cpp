@@ -1,8 +1,8 @@
 #include "support/cardwindow.h"
 
-#include "app/radiogroup.h"
+#include "controls/radiogroup.h"
 
-#include "app/controltext.h"
+#include "controls/controltext.h"
 
 #include <QAbstractButton>
 #include <QAction>

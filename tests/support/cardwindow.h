@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scripteddialogs.h"
+#include "dialogs/scripteddialogs.h"
 
 #include <QByteArray>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "roundtrip.h"
 
-#include "app/carddocument.h"
-#include "app/cardeditor.h"
-#include "app/editorregistry.h"
 #include "cardfile/cardwriter.h"
+#include "editing/carddocument.h"
+#include "frame/cardeditor.h"
+#include "frame/editorregistry.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/cardkind.h"
-#include "app/consoledialogs.h"
+#include "cardfile/cardkind.h"
+#include "dialogs/consoledialogs.h"
 
 #include <QByteArray>
 #include <QString>

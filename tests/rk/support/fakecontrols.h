@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cardcontrols.h"
+#include "editing/cardcontrols.h"
 
 #include <QHash>
 #include <QStringList>
