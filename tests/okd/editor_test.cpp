@@ -1,4 +1,5 @@
 #include "okd/frmokd.h"
+#include "okd/support/okdfiles.h"
 #include "okd/support/okdwindow.h"
 
 #include "app/editorregistry.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QTabWidget>
 #include <QTest>
 
@@ -120,6 +122,25 @@ private slots:
         QTest::keyClick(okd.window(), Qt::Key_A);
         QVERIFY(!okd.action(u"SaveAs1"_s)->isEnabled());
         QVERIFY(okd.action(u"Print1"_s)->isEnabled());
+    }
+
+    // A card read with the cursor in the field the window starts in leaves
+    // the card unchanged: the next "Відкрити..." asks nothing.
+    void readingChangesNothing()
+    {
+        OkdWindow okd;
+        QCOMPARE(okd.focused(), u"cb5013"_s);
+        QFile file(okd.path(u"full.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cardBytes(okdFullCardLines())) > 0);
+        file.close();
+        okd.dialogs().queueOpenName(file.fileName());
+        okd.chooseFromMenu(u"Open1"_s);
+        QCOMPARE(okd.text(u"cb5013"_s), u"05"_s);
+        QCOMPARE(okd.text(u"cb5256"_s), u"4"_s);
+        QVERIFY(!okd.window()->isModified());
+        okd.dialogs().queueOpenName(QString());
+        okd.chooseFromMenu(u"Open1"_s);
+        QCOMPARE(okd.messages(), QStringList());
     }
 
     void pagesGoRound()

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
@@ -125,6 +127,24 @@ void CardWindow::choose(const QString &radioGroup, int index)
 void CardWindow::trigger(const QString &name)
 {
     action(name)->trigger();
+    QCoreApplication::processEvents();
+}
+
+void CardWindow::chooseFromMenu(const QString &name)
+{
+    QAction *item = action(name);
+    auto *bar = m_window->findChild<QMenuBar *>();
+    QMenu *menu = nullptr;
+    for (QMenu *candidate : bar->findChildren<QMenu *>()) {
+        if (candidate->actions().contains(item))
+            menu = candidate;
+    }
+    if (!menu)
+        qFatal("%s is in no menu", qPrintable(name));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        qFatal("the menu of %s did not open", qPrintable(name));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     QCoreApplication::processEvents();
 }
 

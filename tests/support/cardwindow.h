@@ -52,6 +52,9 @@ public:
     // Clicks item `index` of a radio group.
     void choose(const QString &radioGroup, int index);
     void trigger(const QString &action);
+    // Chooses the menu item `action` with the mouse: its menu is opened from
+    // the menu bar, so the field with the cursor loses the focus to it first.
+    void chooseFromMenu(const QString &action);
 
     // "Записати як..." to a file in a temporary folder; its bytes.
     QByteArray save() { return saveWith(QStringLiteral("N6")); }
