@@ -143,6 +143,43 @@ private slots:
         QCOMPARE(okd.messages(), QStringList());
     }
 
+    // A click on a radio item lands the first time when the field left
+    // only sends the cursor on by its rule.
+    void firstClickLands_data()
+    {
+        QTest::addColumn<int>("pageSteps");
+        QTest::addColumn<QString>("shownGroup");
+        QTest::addColumn<int>("shownItem");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("item");
+        QTest::newRow("organisation block")
+            << 2 << u"RadioGroup1"_s << 0 << u"ed7452"_s << u"Д 01"_s << u"RadioGroup1"_s << 2;
+        QTest::newRow("supervisor language")
+            << -1 << u"indjzk"_s << 1 << u"ed6156f3"_s << u"Коваль"_s << u"indjzk"_s << 2;
+    }
+
+    void firstClickLands()
+    {
+        QFETCH(int, pageSteps);
+        QFETCH(QString, shownGroup);
+        QFETCH(int, shownItem);
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(QString, group);
+        QFETCH(int, item);
+        OkdWindow okd;
+        for (int step = 0; step < qAbs(pageSteps); ++step)
+            okd.click(pageSteps > 0 ? u"BitBtn4"_s : u"BitBtn3"_s);
+        okd.choose(shownGroup, shownItem);
+        okd.type(field, keys);
+        okd.choose(group, item);
+        QCOMPARE(okd.itemIndex(group), item);
+        QCOMPARE(okd.focused(), group);
+        QCOMPARE(okd.messages(), QStringList());
+    }
+
     void pagesGoRound()
     {
         OkdWindow okd;
