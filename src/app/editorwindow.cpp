@@ -118,9 +118,12 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward)
     return button;
 }
 
-void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+void layOutEditorPanel(QWidget *panel, int height, QPushButton *endInput, QPushButton *back,
                        QPushButton *forward)
 {
+    // The panel keeps its height whatever room the pages need above it, so
+    // the buttons stand in its middle and never on the window's edge.
+    panel->setFixedHeight(height);
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(16, 0, 29, 0);
     row->setSpacing(5);

@@ -27,9 +27,9 @@ QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name);
 // A 75 x 25 page step button with its arrow ("Вперед" forward, "Назад" back).
 QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward);
 
-// Lays out the bottom panel of an editor: "Кінець введення" at the left end,
-// "Назад" and "Вперед" at the right.
-void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+// Lays out the bottom panel of an editor, `height` pixels high: "Кінець
+// введення" at the left end, "Назад" and "Вперед" at the right.
+void layOutEditorPanel(QWidget *panel, int height, QPushButton *endInput, QPushButton *back,
                        QPushButton *forward);
 
 // Tab from the last field of `page` goes on to the panel's buttons in the
