@@ -64,6 +64,10 @@ private slots:
         QCOMPARE(okd.action(u"SaveAs1"_s)->text(), u"Записати як ..."_s);
         QVERIFY(!okd.action(u"SaveAs1"_s)->isEnabled() && !okd.action(u"Print1"_s)->isEnabled());
         QCOMPARE(okd.focused(), u"cb5013"_s);
+        // The panel's buttons stand in its middle, clear of the window's edge.
+        const QRect button = okd.control(u"BitBtn1"_s)->geometry();
+        const int below = okd.control(u"Panel1"_s)->height() - button.bottom() - 1;
+        QVERIFY(button.top() > 0 && qAbs(below - button.top()) <= 1);
         // Every page fits the window's width.
         for (int index = 0; index < pages(okd)->count(); ++index) {
             pages(okd)->setCurrentIndex(index);
