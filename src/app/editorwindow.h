@@ -3,7 +3,9 @@
 #include <QList>
 #include <QSize>
 
+class FocusGuard;
 class QMainWindow;
+class QTabWidget;
 class QPushButton;
 class QString;
 class QWidget;
@@ -39,3 +41,10 @@ void chainPanelAfterPage(QWidget *page, const QList<QPushButton *> &buttons);
 // Gives the focus to the first control of `page` that takes it by Tab (the
 // field the cursor starts in when the window opens).
 void focusFirstField(QWidget *page);
+// The first control of `page` that takes the focus by Tab, if any.
+QWidget *firstField(QWidget *page);
+
+// Shows the first page of `pages` with the cursor in its first field, as a
+// fresh card starts; done when a card file is read in place of the card
+// shown, so no check of the field that had the cursor runs on the new card.
+void showCardStart(QTabWidget *pages, FocusGuard &guard);

@@ -239,6 +239,17 @@ bool FocusGuard::showPage(QTabWidget *pages, int index)
     return true;
 }
 
+void FocusGuard::placeCursor(QWidget *control)
+{
+    {
+        BusyScope busy(m_busy);
+        control->setFocus(Qt::OtherFocusReason);
+    }
+    // The window's own focus widget: while a dialog is up it is the control
+    // the focus comes back to.
+    m_current = m_window->focusWidget() ? m_window->focusWidget() : control;
+}
+
 void FocusGuard::focusChanged(QWidget *old, QWidget *now)
 {
     if (m_busy || !m_enabled || !m_window->isVisible())

@@ -63,6 +63,11 @@ public:
     // Shows another page of `pages` after leaving the field on the current
     // page; returns false (and stays) when that field keeps the focus.
     bool showPage(QTabWidget *pages, int index);
+    // Puts the cursor into `control` without running any handler, as for a
+    // card that starts anew: the field that had the cursor belongs to the
+    // card before and is never left, also when the window gets the focus
+    // back from a dialog only later.
+    void placeCursor(QWidget *control);
 
     // The control the guard last saw with the focus.
     QWidget *current() const { return m_current; }

@@ -146,6 +146,11 @@ void CardWindow::chooseFromMenu(const QString &name)
         qFatal("the menu of %s did not open", qPrintable(name));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     QCoreApplication::processEvents();
+    // The window system gives the window back the keys once the menu is gone.
+    if (m_window && m_window->isVisible() && !m_window->isActiveWindow()) {
+        QApplication::setActiveWindow(m_window);
+        QCoreApplication::processEvents();
+    }
 }
 
 QByteArray CardWindow::saveWith(const QString &saveAction)
