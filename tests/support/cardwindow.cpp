@@ -133,24 +133,18 @@ void CardWindow::trigger(const QString &name)
 void CardWindow::chooseFromMenu(const QString &name)
 {
     QAction *item = action(name);
-    auto *bar = m_window->findChild<QMenuBar *>();
     QMenu *menu = nullptr;
-    for (QMenu *candidate : bar->findChildren<QMenu *>()) {
-        if (candidate->actions().contains(item))
-            menu = candidate;
-    }
-    if (!menu)
-        qFatal("%s is in no menu", qPrintable(name));
+    for (QObject *holder : item->associatedObjects())
+        menu = menu ? menu : qobject_cast<QMenu *>(holder);
+    auto *bar = m_window->findChild<QMenuBar *>();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
     if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
         qFatal("the menu of %s did not open", qPrintable(name));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     QCoreApplication::processEvents();
     // The window system gives the window back the keys once the menu is gone.
-    if (m_window && m_window->isVisible() && !m_window->isActiveWindow()) {
+    if (m_window && m_window->isVisible() && !m_window->isActiveWindow())
         QApplication::setActiveWindow(m_window);
-        QCoreApplication::processEvents();
-    }
 }
 
 QByteArray CardWindow::saveWith(const QString &saveAction)
@@ -176,5 +170,5 @@ void CardWindow::openWith(const QString &openAction, const QByteArray &bytes,
         qFatal("cannot write %s", qPrintable(card.fileName()));
     card.close();
     m_dialogs.queueOpenName(card.fileName());
-    trigger(openAction);
+    chooseFromMenu(openAction);
 }

@@ -69,8 +69,8 @@ protected:
     // "Кінець введення", then the save item `saveAction`, to a file in a
     // temporary folder; its bytes.
     QByteArray saveWith(const QString &saveAction);
-    // The open item `openAction` on `bytes` stored under `fileName` in a
-    // temporary folder.
+    // The open item `openAction`, chosen from its menu, on `bytes` stored
+    // under `fileName` in a temporary folder.
     void openWith(const QString &openAction, const QByteArray &bytes, const QString &fileName);
 
 private:
