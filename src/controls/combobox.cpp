@@ -15,6 +15,13 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 
 void ComboBox::setText(const QString &text)
 {
+    // An editable box that is left showing an item other than its current
+    // one reports that item as picked (as if the clerk had chosen it). The
+    // item the program puts in becomes the current one, so that leaving the
+    // box later changes nothing on the card.
+    const int item = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (item >= 0 && item != currentIndex())
+        setCurrentIndex(item);
     textlimit::setText(lineEdit(), text);
 }
 

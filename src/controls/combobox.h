@@ -12,7 +12,8 @@ public:
     explicit ComboBox(QWidget *parent = nullptr);
 
     QString text() const { return currentText(); }
-    // Puts `text` into the field whole, whether it is an item or not.
+    // Puts `text` into the field whole, whether it is an item or not; an
+    // item equal to it becomes the current item.
     void setText(const QString &text);
 
     void setInputLimit(int limit);

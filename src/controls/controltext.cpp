@@ -61,9 +61,9 @@ void setTextOf(QWidget *control, const QString &text)
         maskedfield::setText(control, cardfile::blankedControls(text));
         if (maskedfield::editMaskOf(control).isEmpty())
             line = static_cast<QLineEdit *>(control);
-    } else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit()) {
-        line = combo->lineEdit();
-        textlimit::setText(line, cardfile::blankedControls(text));
+    } else if (auto *box = qobject_cast<ComboBox *>(control)) {
+        line = box->lineEdit();
+        box->setText(cardfile::blankedControls(text));
     } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         line = edit;
         textlimit::setText(edit, cardfile::blankedControls(text));

@@ -1,5 +1,7 @@
 #include "frame/editorwindow.h"
 
+#include "frame/focusguard.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -118,9 +120,12 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward)
     return button;
 }
 
-void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+void layOutEditorPanel(QWidget *panel, int height, QPushButton *endInput, QPushButton *back,
                        QPushButton *forward)
 {
+    // The panel keeps its height whatever room the pages need above it, so
+    // the buttons stand in its middle and never on the window's edge.
+    panel->setFixedHeight(height);
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(16, 0, 29, 0);
     row->setSpacing(5);
@@ -130,15 +135,27 @@ void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
     row->addWidget(forward);
 }
 
-void focusFirstField(QWidget *page)
+QWidget *firstField(QWidget *page)
 {
     for (QWidget *w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
          w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled())
+            return w;
     }
+    return nullptr;
+}
+
+void focusFirstField(QWidget *page)
+{
+    if (QWidget *field = firstField(page))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+void showCardStart(QTabWidget *pages, FocusGuard &guard)
+{
+    pages->setCurrentIndex(0);
+    if (QWidget *field = pages->currentWidget() ? firstField(pages->currentWidget()) : nullptr)
+        guard.placeCursor(field);
 }
 
 void chainPanelAfterPage(QWidget *page, const QList<QPushButton *> &buttons)

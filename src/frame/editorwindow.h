@@ -3,7 +3,9 @@
 #include <QList>
 #include <QSize>
 
+class FocusGuard;
 class QMainWindow;
+class QTabWidget;
 class QPushButton;
 class QString;
 class QWidget;
@@ -27,9 +29,9 @@ QPushButton *makeEndOfInputButton(QWidget *parent, const QString &name);
 // A 75 x 25 page step button with its arrow ("Вперед" forward, "Назад" back).
 QPushButton *makeStepButton(QWidget *parent, const QString &name, bool forward);
 
-// Lays out the bottom panel of an editor: "Кінець введення" at the left end,
-// "Назад" and "Вперед" at the right.
-void layOutEditorPanel(QWidget *panel, QPushButton *endInput, QPushButton *back,
+// Lays out the bottom panel of an editor, `height` pixels high: "Кінець
+// введення" at the left end, "Назад" and "Вперед" at the right.
+void layOutEditorPanel(QWidget *panel, int height, QPushButton *endInput, QPushButton *back,
                        QPushButton *forward);
 
 // Tab from the last field of `page` goes on to the panel's buttons in the
@@ -39,3 +41,10 @@ void chainPanelAfterPage(QWidget *page, const QList<QPushButton *> &buttons);
 // Gives the focus to the first control of `page` that takes it by Tab (the
 // field the cursor starts in when the window opens).
 void focusFirstField(QWidget *page);
+// The first control of `page` that takes the focus by Tab, if any.
+QWidget *firstField(QWidget *page);
+
+// Shows the first page of `pages` with the cursor in its first field, as a
+// fresh card starts; done when a card file is read in place of the card
+// shown, so no check of the field that had the cursor runs on the new card.
+void showCardStart(QTabWidget *pages, FocusGuard &guard);

@@ -177,9 +177,9 @@ bool FocusGuard::moveFocus(QWidget *target, bool retry)
         detour = processMove(from, focusNow());
     else
         m_current = focusNow();
-    // The entry rule has run; the cursor now stands inside the container and
-    // goes on to the target from there.
-    if (!arrived() && detour == Detour::EntryRule && retry)
+    // The rules have run; the cursor goes on to the target from where they
+    // put it.
+    if (!arrived() && (detour == Detour::EntryRule || detour == Detour::Onward) && retry)
         return moveFocus(target, false);
     return arrived();
 }
@@ -239,6 +239,17 @@ bool FocusGuard::showPage(QTabWidget *pages, int index)
     return true;
 }
 
+void FocusGuard::placeCursor(QWidget *control)
+{
+    {
+        BusyScope busy(m_busy);
+        control->setFocus(Qt::OtherFocusReason);
+    }
+    // The window's own focus widget: while a dialog is up it is the control
+    // the focus comes back to.
+    m_current = m_window->focusWidget() ? m_window->focusWidget() : control;
+}
+
 void FocusGuard::focusChanged(QWidget *old, QWidget *now)
 {
     if (m_busy || !m_enabled || !m_window->isVisible())
@@ -258,7 +269,9 @@ void FocusGuard::focusChanged(QWidget *old, QWidget *now)
         return;
     }
     QPointer<QWidget> target = now;
-    if (processMove(m_current, now) == Detour::EntryRule && target && !holds(target, focusNow()))
+    const Detour detour = processMove(m_current, now);
+    if ((detour == Detour::EntryRule || detour == Detour::Onward) && target &&
+        !holds(target, focusNow()))
         awaitClick(target);
 }
 
@@ -314,9 +327,11 @@ FocusGuard::Detour FocusGuard::processMove(QWidget *fromWidget, QWidget *to)
     const QPointer<QWidget> original = to;
     Detour detour = Detour::None;
     while (target && exited.size() + entered.size() < kMaxHandlersPerMove) {
-        if (runHandlers(exitChain(from, target), true, target, exited)) {
+        if (QWidget *left = runHandlers(exitChain(from, target), true, target, exited)) {
+            // Kept where it was, or sent on to another control.
             if (detour == Detour::None)
-                detour = Detour::Refused;
+                detour = !target || holds(left, target) || holds(from, target) ? Detour::Refused
+                                                                               : Detour::Onward;
             continue;
         }
         QWidget *redirected = runHandlers(enterChain(from, target), false, target, entered);

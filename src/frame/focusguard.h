@@ -29,11 +29,13 @@ class QWidget;
 // moves the focus there, which runs the exit handler of the field being left;
 // when that handler keeps the focus, the click does not happen.
 //
-// A click that enters a page (or another container) whose enter handler
-// sends the cursor to its starting field is not lost on the way: the enter
-// handler runs, and then the focus moves on from that field to the control
-// clicked, as a second click would, and the click does what it says. Only an
-// exit handler keeping the focus, or the clicked control's own enter
+// A click is not lost on the way when a handler only sends the cursor on:
+// when the exit handler of the field left puts the cursor into another field
+// (the next one by its rule), or the click enters a page (or another
+// container) whose enter handler sends the cursor to its starting field, the
+// handlers run, and then the focus moves on from where they put it to the
+// control clicked, as a second click would, and the click does what it says.
+// Only an exit handler keeping the focus, or the clicked control's own enter
 // handler sending it away, stops the click.
 //
 // Focus moves count while the window is shown; moveFocus() and showPage()
@@ -61,6 +63,11 @@ public:
     // Shows another page of `pages` after leaving the field on the current
     // page; returns false (and stays) when that field keeps the focus.
     bool showPage(QTabWidget *pages, int index);
+    // Puts the cursor into `control` without running any handler, as for a
+    // card that starts anew: the field that had the cursor belongs to the
+    // card before and is never left, also when the window gets the focus
+    // back from a dialog only later.
+    void placeCursor(QWidget *control);
 
     // The control the guard last saw with the focus.
     QWidget *current() const { return m_current; }
@@ -79,7 +86,9 @@ private:
     // Why a move ended somewhere else than at its target.
     enum class Detour {
         None,
-        Refused,   // an exit handler, or the target's own enter handler
+        Refused,   // an exit handler kept the focus, or the target's own
+                   // enter handler sent it away
+        Onward,    // an exit handler sent the cursor on to another control
         EntryRule, // the enter handler of a container of the target
     };
 

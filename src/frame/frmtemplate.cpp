@@ -69,11 +69,10 @@ void TfrmTemplate::buildPanel(int height)
 {
     Panel1 = new QWidget(centralWidget());
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(height);
     BitBtn3 = makeStepButton(Panel1, QStringLiteral("BitBtn3"), true);
     BitBtn2 = makeStepButton(Panel1, QStringLiteral("BitBtn2"), false);
     BitBtn1 = makeEndOfInputButton(Panel1, QStringLiteral("BitBtn1"));
-    layOutEditorPanel(Panel1, BitBtn1, BitBtn2, BitBtn3);
+    layOutEditorPanel(Panel1, height, BitBtn1, BitBtn2, BitBtn3);
     QWidget::setTabOrder(BitBtn3, BitBtn2);
     QWidget::setTabOrder(BitBtn2, BitBtn1);
     for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})

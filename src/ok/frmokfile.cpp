@@ -6,6 +6,7 @@
 #include "cardfile/cardreader.h"
 #include "dialogs/dialogs.h"
 #include "frame/cardfilecommands.h"
+#include "frame/editorwindow.h"
 
 #include <QFileInfo>
 
@@ -47,10 +48,10 @@ bool TfrmOK::readCard(const QString &path)
         // The card is emptied in sight before reading, so that a warning shown
         // during the reading stands over an empty card, not over half the last one.
         m_logic.clearCard();
+        showCardStart(PageControl, focusGuard());
         controls().holdEditTexts();
         const cardfile::FileResult read = OkDocument::readInto(m_logic, file);
         controls().releaseEditTexts();
-        PageControl->setCurrentIndex(0);
         return read;
     });
 }

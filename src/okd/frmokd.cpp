@@ -37,6 +37,7 @@ namespace {
 // The window is 597 x 431 with its frame, caption and menu; this is the
 // room below the menu: the pages (345 high) and the panel.
 constexpr QSize kClientSize(589, 383);
+constexpr int kPagesHeight = 345;
 
 } // namespace
 
@@ -66,9 +67,9 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
     pc1->setObjectName(u"pc1"_s);
     pc1->tabBar()->setFocusPolicy(Qt::NoFocus);
     m_guard->guardPages(pc1);
-    column->addWidget(pc1);
+    column->addWidget(pc1, 1);
     buildPanel();
-    column->addWidget(Panel1, 1);
+    column->addWidget(Panel1);
 
     const FieldWiring wiring = editorWiring(*m_gate, *m_guard);
     for (const PageSpec &layout : okdPages()) {
@@ -99,7 +100,7 @@ void TpfrmOkd::buildPanel()
     BitBtn1 = makeEndOfInputButton(Panel1, u"BitBtn1"_s);
     BitBtn3 = makeStepButton(Panel1, u"BitBtn3"_s, false);
     BitBtn4 = makeStepButton(Panel1, u"BitBtn4"_s, true);
-    layOutEditorPanel(Panel1, BitBtn1, BitBtn3, BitBtn4);
+    layOutEditorPanel(Panel1, kClientSize.height() - kPagesHeight, BitBtn1, BitBtn3, BitBtn4);
     QWidget::setTabOrder(BitBtn3, BitBtn4);
     QWidget::setTabOrder(BitBtn4, BitBtn1);
     for (QPushButton *button : {BitBtn1, BitBtn3, BitBtn4}) {

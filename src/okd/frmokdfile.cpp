@@ -5,6 +5,7 @@
 
 #include "dialogs/dialogs.h"
 #include "frame/cardfilecommands.h"
+#include "frame/editorwindow.h"
 
 #include <QFileInfo>
 #include <QTabWidget>
@@ -36,10 +37,10 @@ bool TpfrmOkd::readCard(const QString &path)
     return cardfilecommands::openCard(path, [this](const cardfile::LoadedCard &file) {
         m_cardFile = QFileInfo(file.path).absoluteFilePath();
         setWindowTitle(u"Облікова картка дисертації - "_s + file.path);
+        showCardStart(pc1, *m_guard);
         m_controls.holdEditTexts();
         const cardfile::FileResult read = OkdDocument::readInto(m_logic, file);
         m_controls.releaseEditTexts();
-        pc1->setCurrentIndex(0);
         return read;
     });
 }

@@ -8,6 +8,7 @@
 #include "controls/controltext.h"
 #include "dialogs/dialogs.h"
 #include "frame/cardfilecommands.h"
+#include "frame/editorwindow.h"
 
 #include <QFileInfo>
 #include <QTabWidget>
@@ -48,10 +49,10 @@ bool TfrmRK1::readCard(const QString &path)
         // The card is emptied in sight before reading, so that a warning shown
         // during the reading stands over an empty card, not over half the last one.
         m_logic.clearCard();
+        showCardStart(PageControl, focusGuard());
         controls().holdEditTexts();
         const cardfile::FileResult read = RkDocument::readInto(m_logic, file);
         controls().releaseEditTexts();
-        PageControl->setCurrentIndex(0);
         return read;
     });
 }

@@ -159,6 +159,35 @@ private slots:
         QCOMPARE(shown.last().text, u"Зберегти зміни в картці?"_s);
     }
 
+    // A card read with the cursor where the window put it changes nothing:
+    // the lists and the codes show what the file holds, and leaving the
+    // editor by its menu asks no question.
+    void readingChangesNothing_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("card kind") << u"5013\\02"_s << u"cb5013"_s << u"02"_s;
+        QTest::newRow("marks") << u"5256\\4"_s << u"cb5256"_s << u"4"_s;
+        QTest::newRow("executor") << u"2457\\2\\3012345678"_s << u"ed2457"_s << u"3012345678"_s;
+        QTest::newRow("co-executor")
+            << u"2142\\1\\2\\1234567890\\Суми\\Н\\А"_s << u"ed2142k"_s << u"1234567890"_s;
+    }
+
+    void readingChangesNothing()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        OkWindow ok;
+        QCOMPARE(ok.focused(), u"cb5013"_s);
+        ok.open(cardBytes(newOkCardLines() << line)); // the later line holds
+        QCOMPARE(ok.text(control), text);
+        ok.chooseFromMenu(u"N5"_s);
+        QCOMPARE(ok.messages(), QStringList());
+        QTRY_VERIFY(!ok.window());
+    }
+
     void mainWindowOpensItAndAsksAboutIt()
     {
         ScriptedDialogs dialogs;

@@ -1,4 +1,5 @@
 #include "okd/frmokd.h"
+#include "okd/support/okdfiles.h"
 #include "okd/support/okdwindow.h"
 
 #include "frame/editorregistry.h"
@@ -120,6 +121,56 @@ private slots:
         QTest::keyClick(okd.window(), Qt::Key_A);
         QVERIFY(!okd.action(u"SaveAs1"_s)->isEnabled());
         QVERIFY(okd.action(u"Print1"_s)->isEnabled());
+    }
+
+    // A card read wherever the cursor stood changes nothing: it shows from
+    // its first field, no check of the field left behind runs on it, and the
+    // next "Відкрити..." asks nothing.
+    void readingChangesNothing_data()
+    {
+        QTest::addColumn<int>("pageSteps");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("first field") << 0 << u"cb5013"_s;
+        QTest::newRow("council code") << 2 << u"ed7452"_s;
+        QTest::newRow("supervisor") << -1 << u"ed6156f1"_s;
+    }
+
+    void readingChangesNothing()
+    {
+        QFETCH(int, pageSteps);
+        QFETCH(QString, field);
+        OkdWindow okd;
+        for (int step = 0; step < qAbs(pageSteps); ++step)
+            okd.click(pageSteps > 0 ? u"BitBtn4"_s : u"BitBtn3"_s);
+        okd.focus(field);
+        // Supervisor 1 has no Russian name: leaving the box would ask for it.
+        QStringList lines = okdFullCardLines();
+        lines.removeIf([](const QString &line) { return line.startsWith(u"6156\\1\\2\\"_s); });
+        okd.open(cardBytes(lines));
+        QCOMPARE(okd.text(u"cb5013"_s), u"05"_s);
+        QCOMPARE(okd.focused(), u"cb5013"_s);
+        QCOMPARE(pages(okd)->currentIndex(), 0);
+        okd.dialogs().queueOpenName(QString());
+        okd.chooseFromMenu(u"Open1"_s);
+        QCOMPARE(okd.messages(), QStringList());
+    }
+
+    // A click on a radio item lands the first time when the field left
+    // only sends the cursor on by its rule, or keeps its text.
+    void firstClicksLand()
+    {
+        OkdWindow okd;
+        okd.click(u"BitBtn3"_s); // the supervisors
+        okd.choose(u"indjzk"_s, 1);
+        okd.type(u"ed6156f3"_s, u"Коваль"_s);
+        okd.choose(u"indjzk"_s, 2);
+        QCOMPARE(okd.itemIndex(u"indjzk"_s), 2);
+        okd.click(u"BitBtn3"_s);
+        okd.click(u"BitBtn3"_s);          // the organisations
+        okd.type(u"ed7452"_s, u"Д 01"_s); // leaving it goes on to the telephone
+        okd.choose(u"RadioGroup1"_s, 2);
+        QCOMPARE(okd.itemIndex(u"RadioGroup1"_s), 2);
+        QCOMPARE(okd.messages(), QStringList());
     }
 
     void pagesGoRound()

@@ -52,6 +52,9 @@ public:
     // Clicks item `index` of a radio group.
     void choose(const QString &radioGroup, int index);
     void trigger(const QString &action);
+    // Chooses the menu item `action` with the mouse: its menu is opened from
+    // the menu bar, so the field with the cursor loses the focus to it first.
+    void chooseFromMenu(const QString &action);
 
     // "Записати як..." to a file in a temporary folder; its bytes.
     QByteArray save() { return saveWith(QStringLiteral("N6")); }
@@ -66,8 +69,8 @@ protected:
     // "Кінець введення", then the save item `saveAction`, to a file in a
     // temporary folder; its bytes.
     QByteArray saveWith(const QString &saveAction);
-    // The open item `openAction` on `bytes` stored under `fileName` in a
-    // temporary folder.
+    // The open item `openAction`, chosen from its menu, on `bytes` stored
+    // under `fileName` in a temporary folder.
     void openWith(const QString &openAction, const QByteArray &bytes, const QString &fileName);
 
 private:
