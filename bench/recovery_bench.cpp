@@ -10,6 +10,7 @@
 #include "shell/recoverykeeper.h"
 
 // The full cards the tests use.
+#include "../tests/cards/support/cardsofkinds.cpp"
 #include "../tests/ok/support/okfiles.cpp"
 #include "../tests/okd/support/okdfiles.cpp"
 #include "../tests/rk/support/rkfiles.cpp"
@@ -27,19 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList fullCard(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return fullCardLines();
-    case CardKind::OK:
-        return fullOkCardLines();
-    case CardKind::OKD:
-        break;
-    }
-    return okdFullCardLines();
-}
 
 // A plain text field of the window that takes any letter.
 LineEdit *typingField(QWidget *window)
@@ -80,7 +68,7 @@ private slots:
             keeper->keepNow();
         }
         folder.waitForWork();
-        QCOMPARE(readBytes(keeper->path()), cardBytes(fullCard(CardKind(kind))));
+        QCOMPARE(readBytes(keeper->path()), cardBytes(fullCardOf(CardKind(kind))));
     }
 
     // A key typed into a field and taken back (two key presses), with the
@@ -101,7 +89,7 @@ private slots:
         LineEdit *field = typingField(window.get());
         QVERIFY(field);
         field->setFocus();
-        const QStringList lines = fullCard(CardKind::OKD);
+        const QStringList lines = fullCardOf(CardKind::OKD);
         const QString path = folder.newCardPath();
         const QString before = field->text();
         QBENCHMARK
@@ -133,7 +121,7 @@ private:
     std::unique_ptr<QWidget> openFullCard(CardKind kind)
     {
         const QString in = m_folder.filePath(u"full.txt"_s);
-        if (!writeBytes(in, cardBytes(fullCard(kind))))
+        if (!writeBytes(in, cardBytes(fullCardOf(kind))))
             qFatal("the card file cannot be written");
         ConsoleDialogs console(stderr);
         console.setOpenPath(in);

@@ -1,13 +1,11 @@
 #include "cards/cardeditors.h"
+#include "cards/support/cardsofkinds.h"
 #include "dialogs/scripteddialogs.h"
 #include "editing/carddocument.h"
 #include "frame/editorregistry.h"
-#include "ok/support/okfiles.h"
-#include "okd/support/okdfiles.h"
 #include "reports/preparedreport.h"
 #include "reports/reportfont.h"
 #include "reports/textfit.h"
-#include "rk/support/rkfiles.h"
 #include "support/cardfiles.h"
 
 #include <QFile>
@@ -100,32 +98,6 @@ std::span<const FieldLength> fieldsOf(CardKind kind)
     return kOkdFields;
 }
 
-QStringList fullCard(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return fullCardLines();
-    case CardKind::OK:
-        return fullOkCardLines();
-    case CardKind::OKD:
-        break;
-    }
-    return okdFullCardLines();
-}
-
-QStringList newCard(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::RK:
-        return newCardLines();
-    case CardKind::OK:
-        return newOkCardLines();
-    case CardKind::OKD:
-        break;
-    }
-    return okdNewCardLines();
-}
-
 const FieldLength *lengthOf(CardKind kind, const QString &code)
 {
     for (const FieldLength &field : fieldsOf(kind)) {
@@ -139,7 +111,7 @@ const FieldLength *lengthOf(CardKind kind, const QString &code)
 QStringList lengthened(CardKind kind, Letters letters)
 {
     static const QRegularExpression word(u"\\p{L}"_s);
-    QStringList lines = fullCard(kind);
+    QStringList lines = fullCardOf(kind);
     for (QString &line : lines) {
         QStringList pieces = line.split(u'\\');
         const FieldLength *field = lengthOf(kind, pieces.first());
@@ -333,7 +305,7 @@ private slots:
     {
         QFETCH(CardKind, kind);
         QFETCH(bool, full);
-        const Printed printed = print(kind, full ? fullCard(kind) : newCard(kind));
+        const Printed printed = print(kind, full ? fullCardOf(kind) : newCardOf(kind));
         QVERIFY(printed.pages);
         QStringList faults;
         int points = 0;
