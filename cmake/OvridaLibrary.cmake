@@ -19,6 +19,8 @@ function(ovrida_library name)
   if(name STREQUAL "ovrida_cardfile")
     ovrida_use_headers(${name} ovrida_pch_core)
   else()
+    # The widgets' precompiled header is valid only with its own Qt modules.
+    target_link_libraries(${name} PUBLIC Qt6::Widgets Qt6::PrintSupport)
     ovrida_use_headers(${name} ovrida_pch_widgets)
   endif()
 endfunction()

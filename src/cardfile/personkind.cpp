@@ -1,5 +1,8 @@
 #include "cardfile/personkind.h"
 
+#include "cardfile/blankforms.h"
+#include "cardfile/fileerror.h"
+
 namespace personkind {
 
 QStringList items()
@@ -35,6 +38,17 @@ QString itemText(PersonKind kind)
 QString marker(PersonKind kind)
 {
     return kind == PersonKind::Individual ? individualMarker : legalMarker;
+}
+
+QString codeTooLong(const QString &code, const QString &whose)
+{
+    QString digits = code;
+    digits.remove(QLatin1Char(' '));
+    if (digits.size() <= blankform::taxNumber.size())
+        return {};
+    return QStringLiteral("код %1 «%2» довший за %3 цифр")
+        .arg(whose, cardfile::shownValue(digits))
+        .arg(blankform::taxNumber.size());
 }
 
 } // namespace personkind

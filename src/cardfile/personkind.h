@@ -30,6 +30,10 @@ PersonKind kindShownBy(const QString &text);
 int kindNumber(const QString &text);
 QString itemText(PersonKind kind);
 QString marker(PersonKind kind);
+// Why a party's code read from a card file cannot be taken: it has more
+// digits than the longest code, a tax number (blanks among them do not
+// count); empty when it fits. `whose` names the party: "замовника".
+QString codeTooLong(const QString &code, const QString &whose);
 
 } // namespace personkind
 

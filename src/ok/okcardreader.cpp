@@ -140,6 +140,10 @@ QString OkCardReader::partyKind(const QString &code, const Pieces &line)
     // kind box that held no item.
     const PersonKind kind = line.at(2) == u"2"_s ? PersonKind::Individual : PersonKind::Legal;
     const Party party = code == u"2457"_s ? Party::Executor : Party::Customer;
+    if (const QString tooLong = personkind::codeTooLong(
+            line.at(3), party == Party::Executor ? u"виконавця"_s : u"власника"_s);
+        !tooLong.isEmpty())
+        return tooLong;
     const PartyKinds &kinds = partyKinds(KindCard::OK, party);
     m_controls.showKindLook(kinds, kind);
     m_card.setKindMarker(party, personkind::marker(kind));

@@ -7,6 +7,7 @@
 #include "cardfile/blankforms.h"
 #include "cardfile/fileerror.h"
 #include "cardfile/lineapply.h"
+#include "cardfile/personkind.h"
 #include "cardfile/piece.h"
 
 #include <optional>
@@ -168,6 +169,9 @@ QString RkCardReader::executorKind(const QString &code, const Pieces &line)
     const Number number = numberPiece(code, line.at(2));
     if (!number.value)
         return number.error;
+    if (const QString tooLong = personkind::codeTooLong(line.at(3), u"виконавця"_s);
+        !tooLong.isEmpty())
+        return tooLong;
     const PersonKind kind = kindOfNumber(*number.value);
     m_card.showPartyKind(Party::Executor, kind);
     m_card.selectItem(u"lizv"_s, itemOf(kind));
@@ -210,6 +214,10 @@ QString RkCardReader::customer(const QString &code, const Pieces &line)
     if (kindPiece.isEmpty() || kindPiece == u"0"_s)
         return {};
 
+    const QString codePiece = kindPiece.size() >= 2 ? kindPiece : line.at(4);
+    if (const QString tooLong = personkind::codeTooLong(codePiece, u"замовника"_s);
+        !tooLong.isEmpty())
+        return tooLong;
     if (kindPiece.size() >= 2) {
         // Older files: kind and code here, name and address on 2152 and 2656 lines.
         const Number number = numberPiece(code, line.at(2));
@@ -289,11 +297,11 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
         // Older files: number, code, city, name, address, without a kind. The
         // code is its digits; the blanks among them do not count, so that it
         // is written back, and read again, in one form.
+        if (const QString tooLong = personkind::codeTooLong(kindPiece, u"співвиконавця"_s);
+            !tooLong.isEmpty())
+            return tooLong;
         QString digits = kindPiece;
         digits.remove(u' ');
-        if (digits.size() > blankform::taxNumber.size())
-            return u"код співвиконавця «%1» довший за %2 цифр"_s.arg(cardfile::shownValue(digits))
-                .arg(blankform::taxNumber.size());
         m_card.showPartyKind(Party::CoExecutor, kindFittingCode(digits));
         m_card.setFieldText(group.numberBox, line.at(2));
         m_card.setFieldText(u"cpk"_s, digits);
@@ -302,6 +310,9 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
         m_card.setFieldText(u"cpa"_s, line.at(6));
         m_card.setFieldText(group.kindBox, QString());
     } else {
+        if (const QString tooLong = personkind::codeTooLong(line.at(4), u"співвиконавця"_s);
+            !tooLong.isEmpty())
+            return tooLong;
         std::optional<PersonKind> kind;
         if (!kindPiece.isEmpty()) {
             const Number parsed = numberPiece(code, kindPiece);

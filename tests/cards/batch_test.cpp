@@ -114,6 +114,14 @@ private slots:
             << u"Помилка: Картку прочитано не до кінця: у рядку 3 (код 2142) код співвиконавця "
                u"«12345678901» довший за 10 цифр. Нічого не записано."_s
             << QByteArray();
+        QTest::newRow("customer code too long")
+            << head + "2458\\1\\2\\123456789012\\Misto\\Nazva\\Adresa\r\n"
+            << 2 << u"у рядку 3 (код 2458) код замовника «123456789012» довший за 10 цифр."_s
+            << QByteArray();
+        QTest::newRow("owner code too long on the accounting card")
+            << QByteArray("5013\\02\r\n2459\\2\\123456789012\r\n") << 2
+            << u"у рядку 2 (код 2459) код власника «123456789012» довший за 10 цифр."_s
+            << QByteArray();
         QByteArray noise(4096, '\0');
         for (qsizetype i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 7919 + 13) % 256);
@@ -131,8 +139,7 @@ private slots:
         const QString first = m_run.path(u"first.txt"_s);
         const QString second = m_run.path(u"second.txt"_s);
         QFile::remove(first);
-        const ProgramRun::Result run =
-            m_run.run({u"convert"_s, u"--kind"_s, u"rk"_s, input, first});
+        const ProgramRun::Result run = m_run.run({u"convert"_s, input, first});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(message.isEmpty() ? run.errors.isEmpty() : run.errors.contains(message),
                  qPrintable(run.errors));
