@@ -223,7 +223,8 @@ FileResult loadCardFile(const QString &path, LoadedCard &card)
 {
     QFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read whole at once: a buffer in between would only copy the bytes.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;
         return FileResult::failure(
             QStringLiteral("Не вдалося відкрити файл «%1»: %2.")
