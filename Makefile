@@ -62,7 +62,8 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DOVRIDA_WERROR=ON \
 	  -DOVRIDA_FUZZ=ON "-DCMAKE_CXX_FLAGS_DEBUG=-O1 $(DEBUG_INFO)"
 
-# Each card kind's fuzz program (FUZZ_KINDS) runs FUZZ_SECONDS on a copy of its sample cards
+# Each card kind's fuzz program (FUZZ_KINDS) runs FUZZ_SECONDS (more libFuzzer
+# options in FUZZ_FLAGS) on a copy of its sample cards
 # (tests/data/corpus/<kind>), which grows with the inputs it finds. A finding
 # of one kind does not keep the other kinds from running; the findings are
 # listed at the end and make the target fail. ASan's leak check is off while
@@ -70,6 +71,7 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 # short allocation stacks keep ASan's share of the time small; a finding is
 # run again by hand (`$(FUZZ_BUILD)/fuzz/fuzz_<kind> <input>`) for whole stacks.
 FUZZ_KINDS ?= rk ok okd
+FUZZ_FLAGS ?=
 FUZZ_ASAN_OPTIONS ?= detect_leaks=0:quarantine_size_mb=16:malloc_context_size=4
 fuzz-deps:
 	@bash scripts/install-deps.sh fuzz
@@ -85,7 +87,8 @@ fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	  echo "== $$f"; \
 	  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -detect_leaks=0 \
-	        -dict=fuzz/cards.dict -artifact_prefix=$$findings/ $$corpus || found="$$found $$kind"; \
+	        -dict=fuzz/cards.dict -artifact_prefix=$$findings/ $(FUZZ_FLAGS) $$corpus \
+	    || found="$$found $$kind"; \
 	done; \
 	if [ -n "$$found" ]; then \
 	  echo "Findings in:$$found (inputs in $(FUZZ_BUILD)/findings)"; exit 1; fi
