@@ -98,8 +98,10 @@ bool isControlInLine(char16_t c)
 
 template <bool (*blanked)(char16_t)> void blankControls(QString &text)
 {
+    // Looked at through a view: writable access would copy a shared text.
+    const QStringView view(text);
     qsizetype at = 0;
-    while (at < text.size() && !blanked(text[at].unicode()))
+    while (at < view.size() && !blanked(view[at].unicode()))
         ++at;
     if (at == text.size())
         return; // nothing to change: the text is not copied

@@ -135,19 +135,21 @@ FileResult readLines(CardLines &lines, const CardFormat &format, const LineHandl
             }
         }
 
+        pass.line = currentLine.toString();
+        dropBlanksBeforeValueSeparators(pass.line);
+        pass.lineNumber = currentNumber;
         if (isMultiLine(lineCode)) {
             // Look-ahead that starts the next multi-line field: the next pass
             // joins it and hands it over whole, whatever its piece 2 holds.
             pass.code.clear();
-        } else if (pieceView(currentLine, 2).isEmpty() && !listed(format.exemptCodes, lineCode)) {
+        } else if (pieceView(pass.line, 2).isEmpty() && !listed(format.exemptCodes, lineCode)) {
+            // Empty as the handler would get it: a piece 2 of blanks before a
+            // separator is empty, as it is once the card is written again.
             lineCode = {};
             pass.code.clear();
         } else {
             pass.code = lineCode.toString();
         }
-        pass.line = currentLine.toString();
-        dropBlanksBeforeValueSeparators(pass.line);
-        pass.lineNumber = currentNumber;
 
         const QString stop = handler(pass);
         if (!stop.isEmpty()) {
@@ -221,7 +223,8 @@ FileResult loadCardFile(const QString &path, LoadedCard &card)
 {
     QFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read whole at once: a buffer in between would only copy the bytes.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;
         return FileResult::failure(
             QStringLiteral("Не вдалося відкрити файл «%1»: %2.")

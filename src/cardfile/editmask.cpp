@@ -89,6 +89,8 @@ EditMask::EditMask(const QString &written) : written_(written)
             break;
         }
     }
+    for (const Position &position : std::as_const(positions_))
+        empty_.append(position.isOpen() ? kSpace : position.literal);
     if (i >= written.size())
         return;
 
@@ -102,12 +104,7 @@ EditMask::EditMask(const QString &written) : written_(written)
 
 QString EditMask::emptyState() const
 {
-    QString state(size(), kSpace);
-    for (int i = 0; i < size(); ++i) {
-        if (!at(i).isOpen())
-            state[i] = at(i).literal;
-    }
-    return state;
+    return empty_;
 }
 
 QString EditMask::readBack(const QString &state) const
@@ -187,7 +184,8 @@ std::optional<QChar> EditMask::accept(int index, QChar c) const
     case Kind::Literal:
         break;
     }
-    if (!fits || !codepage::canCarry(QString(c)))
+    // Every ASCII character but the separator has its place in the code page.
+    if (!fits || (c.unicode() < 0x80 ? c == u'\\' : !codepage::canCarry(QString(c))))
         return std::nullopt;
     return c;
 }

@@ -139,6 +139,7 @@ private:
 
     QString written_;
     QList<Position> positions_;
+    QString empty_; // the state with every open position blank
     bool keepLiterals_ = true;
     bool alignRight_ = false;
     QChar blank_ = QLatin1Char('_');

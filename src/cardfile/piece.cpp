@@ -60,9 +60,17 @@ namespace cardfile {
 
 QString codedLine(const QString &code, const QStringList &values)
 {
-    QStringList parts{code};
-    parts.append(values);
-    return parts.join(kSeparator);
+    qsizetype length = code.size();
+    for (const QString &value : values)
+        length += 1 + value.size();
+    QString line;
+    line.reserve(length);
+    line += code;
+    for (const QString &value : values) {
+        line += kSeparator;
+        line += value;
+    }
+    return line;
 }
 
 } // namespace cardfile

@@ -18,8 +18,21 @@ std::pair<int, int> rangeOf(const FieldSpec &field)
 
 } // namespace
 
+namespace {
+
+qsizetype fieldCount(const QList<PageSpec> &pages)
+{
+    qsizetype count = 0;
+    for (const PageSpec &page : pages)
+        count += page.fields.size();
+    return count;
+}
+
+} // namespace
+
 CatalogueControls::CatalogueControls(const QList<PageSpec> &pages)
 {
+    m_controls.reserve(fieldCount(pages));
     for (const PageSpec &page : pages) {
         for (const FieldSpec &field : page.fields) {
             Control &control = m_controls[field.name];
@@ -49,9 +62,24 @@ CatalogueControls::CatalogueControls(const QList<PageSpec> &pages)
 }
 
 CatalogueControls::CatalogueControls(const QList<PageSpec> &pages, const CardControls &backing)
-    : CatalogueControls(pages)
+    : m_backing(&backing)
 {
-    m_backing = &backing;
+    // A control shows what `backing` shows until it is written here, and a
+    // write replaces its whole value: only the rows, masks and the radio
+    // groups' first items are needed.
+    m_controls.reserve(fieldCount(pages));
+    for (const PageSpec &page : pages) {
+        for (const FieldSpec &field : page.fields) {
+            Control &control = m_controls[field.name];
+            control.field = &field;
+            if (field.kind == FieldKind::MaskedEdit)
+                control.mask = EditMask(field.mask);
+            if (field.kind == FieldKind::RadioGroup && !field.text.isEmpty()) {
+                setItemIndex(field.name, field.text.toInt());
+                control.written = false;
+            }
+        }
+    }
 }
 
 void CatalogueControls::put(Control &control, const QString &text) const

@@ -62,6 +62,17 @@ int itemOf(PersonKind kind)
     return int(kind) - 1;
 }
 
+// The code of a co-executor line that carries no kind: its characters
+// without the blanks among them, which do not count, so that it is written
+// back, and read again, in one form (its length tells the kind). A message
+// when it is longer than any code.
+QString codeWithoutKind(QString &code)
+{
+    const QString tooLong = personkind::codeTooLong(code, u"співвиконавця"_s);
+    code.remove(u' ');
+    return tooLong;
+}
+
 // A co-executor without a kind (older files, and the lines written again for
 // such co-executors) gets the mask its code fits, so that the code is neither
 // cut nor padded with blanks.
@@ -294,14 +305,10 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
     const QString kindPiece = line.at(3);
     QString kindNumber; // as the file form of the entry carries it
     if (kindPiece.size() > 1) {
-        // Older files: number, code, city, name, address, without a kind. The
-        // code is its digits; the blanks among them do not count, so that it
-        // is written back, and read again, in one form.
-        if (const QString tooLong = personkind::codeTooLong(kindPiece, u"співвиконавця"_s);
-            !tooLong.isEmpty())
-            return tooLong;
+        // Older files: number, code, city, name, address, without a kind.
         QString digits = kindPiece;
-        digits.remove(u' ');
+        if (const QString tooLong = codeWithoutKind(digits); !tooLong.isEmpty())
+            return tooLong;
         m_card.showPartyKind(Party::CoExecutor, kindFittingCode(digits));
         m_card.setFieldText(group.numberBox, line.at(2));
         m_card.setFieldText(u"cpk"_s, digits);
@@ -320,12 +327,18 @@ QString RkCardReader::coexecutor(const QString &code, const Pieces &line)
                 return parsed.error;
             kind = kindOfNumber(*parsed.value);
         }
-        m_card.showPartyKind(Party::CoExecutor, kind ? *kind : kindFittingCode(line.at(4)));
+        // The older entries are saved so, with an empty kind.
+        QString entryCode = line.at(4);
+        if (!kind) {
+            if (const QString tooLong = codeWithoutKind(entryCode); !tooLong.isEmpty())
+                return tooLong;
+        }
+        m_card.showPartyKind(Party::CoExecutor, kind ? *kind : kindFittingCode(entryCode));
         m_card.setFieldText(group.numberBox, line.at(2));
         if (kind)
             m_card.selectItem(group.kindBox, itemOf(*kind));
         kindNumber = kind ? numberOf(*kind) : QString();
-        m_card.setFieldText(u"cpk"_s, line.at(4));
+        m_card.setFieldText(u"cpk"_s, entryCode);
         m_card.setFieldText(u"gorc"_s, line.at(5));
         m_card.setFieldText(u"cpi"_s, line.at(6));
         m_card.setFieldText(u"cpa"_s, line.at(7));

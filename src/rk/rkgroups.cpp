@@ -88,6 +88,7 @@ RkEntry rkEntryFromControls(const RkCardData &card, const RkGroupSpec &layout,
                             const QString &kindNumber)
 {
     QStringList display{card.fieldText(layout.numberBox)};
+    display.reserve(1 + layout.valueFields.size());
     QStringList file = display;
     for (const QString &field : layout.valueFields) {
         const QString text =

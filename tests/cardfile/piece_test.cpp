@@ -40,6 +40,25 @@ private slots:
         QCOMPARE(pieces.count(), text.count(u'\\') + 1);
     }
 
+    void codedLinesJoinTheirValues_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no value") << QStringList{} << "5418";
+        QTest::newRow("one value") << QStringList{"12"} << "5418\\12";
+        QTest::newRow("values kept as they are")
+            << QStringList{"", " 2 ", "01.02.03"} << "5418\\\\ 2 \\01.02.03";
+    }
+
+    void codedLinesJoinTheirValues()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(QString, line);
+        QCOMPARE(codedLine(QStringLiteral("5418"), values), line);
+        for (qsizetype n = 0; n < values.size(); ++n)
+            QCOMPARE(piece(line, int(n) + 2), values.at(n));
+    }
+
     // Blanks and control characters go, the no-break space (a character
     // code page 1251 holds) belongs to the value.
     void trimmingRemovesBlanksOnly()

@@ -212,6 +212,15 @@ private slots:
         QCOMPARE(applied(text, cardtest::okdFormat()).size(), 0);
     }
 
+    void blankPieceTwoBeforeASeparatorIsEmpty()
+    {
+        // Written again, such a piece is empty, and the line would be ignored.
+        QCOMPARE(applied(u"7344\\  \\x\n5256\\ 5\n"_s, cardtest::okdFormat()),
+                 (QList<AppliedLine>{{"5256", "5256\\ 5"}}));
+        QCOMPARE(applied(u"2394\\ \\mail@example.org\n"_s, cardtest::rkFormat()),
+                 (QList<AppliedLine>{{"2394", "2394\\\\mail@example.org"}}));
+    }
+
     void okdComparesCodeAsItStands()
     {
         const QString text = u"5256 \\5\n 9045\\1\\Тема\nдисертації\n6174\\x\n"_s;

@@ -166,6 +166,13 @@ private slots:
                                          << u"2458\\1\\2\\1234567890\\Київ\\Особа\\"_s;
         QTest::newRow("co-executor kind 0")
             << u"2142\\1\\0\\1234567890\\\\Особа\\"_s << u"2142\\1\\2\\1234567890\\\\Особа\\"_s;
+        // Without a kind its code's blanks do not count, and its length
+        // gives the kind and the mask once and for all.
+        QTest::newRow("co-executor without kind, blanks in its code")
+            << u"2142\\1\\\\1 2 3 4 5 6 7 8 9\\\\Особа\\"_s
+            << u"2142\\1\\\\123456789 \\\\Особа\\"_s;
+        QTest::newRow("co-executor without kind, a blank before its end")
+            << u"2142\\1\\\\в         і"_s << u"2142\\1\\\\ві      \\\\\\"_s;
         QTest::newRow("customer number beyond int")
             << u"2458\\99999999999\\1\\12345678\\\\Зайвий\\"_s << QString();
         QTest::newRow("stage number -2147483648")
