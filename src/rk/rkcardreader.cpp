@@ -62,12 +62,13 @@ int itemOf(PersonKind kind)
 }
 
 // The code of a co-executor line that carries no kind: its characters
-// without the blanks among them, which do not count, so that it is written
-// back, and read again, in one form (its length tells the kind). A message
-// when it is longer than any code.
+// without the blanks among them and without "_", which its mask shows for a
+// blank; they do not count, so that it is written back, and read again, in
+// one form (its length tells the kind). A message when it is longer than any
+// code.
 QString codeWithoutKind(QString &code)
 {
-    code.remove(u' ');
+    code.remove(u' ').remove(u'_');
     if (code.size() <= blankform::taxNumber.size())
         return {};
     return u"код співвиконавця «%1» довший за %2 цифр"_s.arg(cardfile::shownValue(code))
