@@ -11,11 +11,20 @@ namespace {
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
 // Letters of today's Cyrillic alphabets (Ukrainian, Russian and their
-// neighbours): U+0400-U+045F and Ґ ґ. Old letters (ѣ, ѳ and their like) are
-// what code page 1251 pairs such as «СЈ» give when read as UTF-8.
-bool isModernCyrillicLetter(char16_t c)
+// neighbours) whose UTF-8 starts with «Р» or «С» read as code page 1251:
+// U+0400-U+045F. Old letters (ѣ, ѳ and their like) are what code page 1251
+// pairs such as «СЈ» give when read as UTF-8.
+bool isSignatureLetter(char16_t c)
 {
-    return (c >= 0x0400 && c <= 0x045F) || c == 0x0490 || c == 0x0491;
+    return c >= 0x0400 && c <= 0x045F;
+}
+
+// Ґ ґ start with «Т» instead: they may stand in Ukrainian text, but a text
+// does not count as Ukrainian UTF-8 for them (code page 1251 «ТђТђ» is
+// UTF-8 «ҐҐ»).
+bool isGheWithUpturn(char16_t c)
+{
+    return c == 0x0490 || c == 0x0491;
 }
 
 bool isTextPunctuation(char16_t c)
@@ -64,8 +73,8 @@ constexpr int kFewestLetters = 4;
 
 // Whether valid UTF-8 `text` plainly is Ukrainian card text: every character
 // beyond ASCII is a Cyrillic letter of today or the punctuation of Ukrainian
-// texts, there are at least kFewestLetters letters, and letters are most of
-// those characters. Read as code page 1251, such text shows «Р» or «С»
+// texts, there are at least kFewestLetters letters with the signature below,
+// and they are most of those characters. Read as code page 1251, such text shows «Р» or «С»
 // followed by a character of 0x80-0xBF for nearly every one of its letters,
 // which texts a clerk types in code page 1251 do not.
 bool looksLikeUkrainianUtf8(QStringView text)
@@ -76,9 +85,9 @@ bool looksLikeUkrainianUtf8(QStringView text)
         const char16_t c = character.unicode();
         if (c < 0x80)
             continue;
-        if (isModernCyrillicLetter(c))
+        if (isSignatureLetter(c))
             ++letters;
-        else if (isTextPunctuation(c))
+        else if (isGheWithUpturn(c) || isTextPunctuation(c))
             ++others;
         else
             return false;

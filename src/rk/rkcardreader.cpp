@@ -63,14 +63,14 @@ int itemOf(PersonKind kind)
 }
 
 // The code of a co-executor line that carries no kind: its characters
-// without the blanks among them, which do not count, so that it is written
-// back, and read again, in one form (its length tells the kind). A message
-// when it is longer than any code.
+// without the blanks among them and without "_", which its mask shows for a
+// blank; they do not count, so that it is written back, and read again, in
+// one form (its length tells the kind). A message when it is longer than any
+// code.
 QString codeWithoutKind(QString &code)
 {
-    const QString tooLong = personkind::codeTooLong(code, u"співвиконавця"_s);
-    code.remove(u' ');
-    return tooLong;
+    code.remove(u' ').remove(u'_');
+    return personkind::codeTooLong(code, u"співвиконавця"_s);
 }
 
 // A co-executor without a kind (older files, and the lines written again for

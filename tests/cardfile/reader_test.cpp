@@ -98,6 +98,8 @@ private slots:
         // among them, are what a clerk typed.
         QCOMPARE(firstValue("\xD0\xB3"), std::pair(u"Рі"_s, true));
         QCOMPARE(firstValue("\xD1\xA3 \xD0\xB3\xD0\xB3\xD0\xB3"), std::pair(u"СЈ РіРіРі"_s, true));
+        QCOMPARE(firstValue("\xD2\x90\xD2\x90\xD2\x90\xD2\x90\xD0\xB3"),
+                 std::pair(u"ТђТђТђТђРі"_s, true));
         // A mark before text that is not UTF-8 is left out, the rest is code
         // page 1251, and the clerk is told.
         QCOMPARE(firstValue("x\xB2").first, u"xІ"_s);

@@ -173,6 +173,8 @@ private slots:
             << u"2142\\1\\\\123456789 \\\\Особа\\"_s;
         QTest::newRow("co-executor without kind, a blank before its end")
             << u"2142\\1\\\\в         і"_s << u"2142\\1\\\\ві      \\\\\\"_s;
+        QTest::newRow("older co-executor, the mask's blank in its code")
+            << u"2142\\1\\_x\\Суми"_s << u"2142\\1\\\\x       \\Суми\\\\"_s;
         QTest::newRow("customer number beyond int")
             << u"2458\\99999999999\\1\\12345678\\\\Зайвий\\"_s << QString();
         QTest::newRow("stage number -2147483648")
