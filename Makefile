@@ -6,7 +6,7 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-plain test-asan package bench fuzz fuzz-deps format clean
+.PHONY: all deps build run test test-plain test-asan package bench fuzz fuzz-deps fuzz-bench format clean
 
 all: build
 
@@ -67,12 +67,13 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 # (tests/data/corpus/<kind>), which grows with the inputs it finds. A finding
 # of one kind does not keep the other kinds from running; the findings are
 # listed at the end and make the target fail. ASan's leak check is off while
-# fuzzing, so libFuzzer's own leak re-runs are off too. A short quarantine and
-# short allocation stacks keep ASan's share of the time small; a finding is
-# run again by hand (`$(FUZZ_BUILD)/fuzz/fuzz_<kind> <input>`) for whole stacks.
+# fuzzing, so libFuzzer's own leak re-runs are off too. A short quarantine (it
+# still holds the blocks freed by the last few hundred inputs) and no
+# allocation stacks halve ASan's share of the time; a finding is run again by
+# hand (`$(FUZZ_BUILD)/fuzz/fuzz_<kind> <input>`) for whole stacks.
 FUZZ_KINDS ?= rk ok okd
 FUZZ_FLAGS ?=
-FUZZ_ASAN_OPTIONS ?= detect_leaks=0:quarantine_size_mb=16:malloc_context_size=4
+FUZZ_ASAN_OPTIONS ?= detect_leaks=0:quarantine_size_mb=4:malloc_context_size=0
 fuzz-deps:
 	@bash scripts/install-deps.sh fuzz
 
@@ -92,6 +93,11 @@ fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	done; \
 	if [ -n "$$found" ]; then \
 	  echo "Findings in:$$found (inputs in $(FUZZ_BUILD)/findings)"; exit 1; fi
+
+# Executions a second of each kind's fuzz program on one core (FUZZ_SECONDS each).
+fuzz-bench: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) bash bench/fuzz_speed.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_KINDS)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0; // refused or stopped, with a message
     h.document->checkFields();
     // Printing lays out every sheet (without painting them into a PDF); one
-    // input in eight keeps it covered without costing the speed of the rest.
+    // input in sixteen keeps it covered without costing the speed of the rest.
     // The choice follows the input, so that an input covers the same code
     // each time it runs.
     if (qHash(bytes) % 16 == 0)

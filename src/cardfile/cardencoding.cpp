@@ -5,6 +5,8 @@
 
 #include <QStringDecoder>
 
+#include <array>
+
 namespace cardfile {
 namespace {
 
@@ -71,28 +73,51 @@ std::optional<QString> validUtf8(QByteArrayView bytes)
 // value such as «Рі» (bytes D0 B3, UTF-8 for «г») must stay in code page 1251.
 constexpr int kFewestLetters = 4;
 
+// Whether code page 1251 reads the second byte of `letter`'s UTF-8 as
+// something other than a letter. A clerk types words: when a text in code
+// page 1251 happens to be valid UTF-8, its pairs are «Р» or «С» followed by a
+// letter («РіРіРіРі» is UTF-8 «гггг»). UTF-8 of real text seen as code page
+// 1251 shows a sign after them for about two letters in five
+// («Р°» for «а», «С‚» for «т», «С–» for «і»).
+bool secondByteReadsAsSign(char16_t letter)
+{
+    static const std::array<bool, 64> sign = [] {
+        std::array<bool, 64> table{};
+        for (int low = 0; low < 64; ++low) {
+            const QString character = codepage::table::decode(QByteArray(1, char(0x80 | low)));
+            table[std::size_t(low)] = character.size() != 1 || !character.front().isLetter();
+        }
+        return table;
+    }();
+    return sign[letter & 0x3F];
+}
+
 // Whether valid UTF-8 `text` plainly is Ukrainian card text: every character
 // beyond ASCII is a Cyrillic letter of today or the punctuation of Ukrainian
 // texts, there are at least kFewestLetters letters with the signature below,
-// and they are most of those characters. Read as code page 1251, such text shows «Р» or «С»
-// followed by a character of 0x80-0xBF for nearly every one of its letters,
-// which texts a clerk types in code page 1251 do not.
+// and they are most of those characters. Read as code page 1251, such text
+// shows «Р» or «С» followed by a character of 0x80-0xBF for every one of its
+// letters, and a sign rather than a letter for at least one letter in five:
+// texts a clerk types in code page 1251 do neither.
 bool looksLikeUkrainianUtf8(QStringView text)
 {
     int letters = 0;
+    int signs = 0;
     int others = 0;
     for (const QChar character : text) {
         const char16_t c = character.unicode();
         if (c < 0x80)
             continue;
-        if (isSignatureLetter(c))
+        if (isSignatureLetter(c)) {
             ++letters;
-        else if (isGheWithUpturn(c) || isTextPunctuation(c))
+            signs += secondByteReadsAsSign(c) ? 1 : 0;
+        } else if (isGheWithUpturn(c) || isTextPunctuation(c)) {
             ++others;
-        else
+        } else {
             return false;
+        }
     }
-    return letters >= kFewestLetters && letters > others;
+    return letters >= kFewestLetters && letters > others && signs * 5 >= letters;
 }
 
 bool isControl(char16_t c)
