@@ -1,4 +1,6 @@
+#include "cardfile/cardwriter.h"
 #include "cards/cardeditors.h"
+#include "cards/support/cardsofkinds.h"
 #include "dialogs/scripteddialogs.h"
 #include "editing/carddocument.h"
 #include "frame/cardcheckwindow.h"
@@ -20,6 +22,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -87,6 +90,37 @@ private slots:
                  qPrintable(m_dialogs.texts().join(u'|')));
         for (QWidget *editor : editors)
             editor->close();
+    }
+
+    // A file without a single card line is refused before the card is
+    // touched, in the editor of every kind: it keeps its card and its caption.
+    void aFileWithoutCardLinesLeavesTheEditorAsItWas_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("rk") << int(CardKind::RK);
+        QTest::newRow("ok") << int(CardKind::OK);
+        QTest::newRow("okd") << int(CardKind::OKD);
+    }
+
+    void aFileWithoutCardLinesLeavesTheEditorAsItWas()
+    {
+        QFETCH(int, kind);
+        const std::unique_ptr<QWidget> window(createEditor(CardKind(kind)));
+        window->show();
+        CardEditor *editor = cardEditorOf(window.get());
+        m_dialogs.queueOpenName(
+            write(u"good.txt"_s, cardfile::encodeCard(fullCardOf(CardKind(kind))).bytes));
+        QVERIFY(editor->open());
+        const QStringList card = editor->writeCard();
+        const QString title = window->windowTitle();
+        m_dialogs.clear();
+        m_dialogs.queueOpenName(write(u"paper.pdf"_s, "%PDF-1.4\n\xE2\xE3\xCF\xD3\nstream\\x\n"));
+        editor->open();
+        QCOMPARE(m_dialogs.texts().size(), 1);
+        QVERIFY2(m_dialogs.texts()[0].endsWith(u"paper.pdf» немає жодного рядка картки."_s),
+                 qPrintable(m_dialogs.texts()[0]));
+        QCOMPARE(editor->writeCard(), card);
+        QCOMPARE(window->windowTitle(), title);
     }
 
     void checkWindowListsWhatTheCheckFindsAndGoesToTheField()

@@ -149,22 +149,6 @@ private slots:
         QVERIFY(!rk.window()->open());
     }
 
-    // A file without a single card line is refused before the card is
-    // touched: the window keeps its card and its caption.
-    void aFileWithoutCardLinesLeavesTheWindowAsItWas()
-    {
-        RkWindow rk;
-        rk.open(cardBytes({u"5013\\01"_s, u"5256\\3"_s}), u"good.txt"_s);
-        const QString title = rk.window()->windowTitle();
-        rk.forgetMessages();
-        rk.open(QByteArray("%PDF-1.4\n\xE2\xE3\xCF\xD3\nstream\\x\n"), u"paper.pdf"_s);
-        QCOMPARE(rk.messages().size(), 1);
-        QVERIFY2(rk.messages()[0].endsWith(u"paper.pdf» немає жодного рядка картки."_s),
-                 qPrintable(rk.messages()[0]));
-        QCOMPARE(rk.text(u"ed5256"_s), u"3"_s);
-        QCOMPARE(rk.window()->windowTitle(), title);
-    }
-
     void aRegistrationCardNamedLikeAnAccountingCard()
     {
         RkWindow rk;
