@@ -264,10 +264,12 @@ QString OkdCardReader::supervisor(const QString &, const Pieces &line)
         first = 4;
     }
     names[0] = trimmedPiece(first);
-    m_controls.setText(controls.degree, trimmedPiece(first + 1));
-    m_controls.setText(controls.title, trimmedPiece(first + 2));
-    m_controls.setText(controls.code1, trimmedPiece(first + 3));
-    m_controls.setText(controls.code2, trimmedPiece(first + 4));
+    // As for opponents, the rest is taken as it stands: a code's blanks are
+    // positions of its mask (" 3.05.21" is not "3 .05.21").
+    m_controls.setText(controls.degree, line.at(first + 1));
+    m_controls.setText(controls.title, line.at(first + 2));
+    m_controls.setText(controls.code1, line.at(first + 3));
+    m_controls.setText(controls.code2, line.at(first + 4));
     return {};
 }
 

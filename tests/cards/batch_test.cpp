@@ -122,6 +122,9 @@ private slots:
             << QByteArray("5013\\02\r\n2459\\2\\123456789012\r\n") << 2
             << u"у рядку 2 (код 2459) код власника «123456789012» довший за 10 цифр."_s
             << QByteArray();
+        QTest::newRow("supervisor code with a blank day")
+            << QByteArray("5013\\04\r\n6156\\3\\1\\\\\\\\ 3.05.21\\_3\r\n") << 0 << QString()
+            << QByteArray("6156\\3\\1\\\\\\\\ 3.05.21\\ 3.  .  \r\n");
         QByteArray noise(4096, '\0');
         for (qsizetype i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 7919 + 13) % 256);
