@@ -74,6 +74,8 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 FUZZ_KINDS ?= rk ok okd
 FUZZ_FLAGS ?=
 FUZZ_ASAN_OPTIONS ?= detect_leaks=0:quarantine_size_mb=4:malloc_context_size=0
+# How every fuzz run is started, by `fuzz` and by `fuzz-bench`.
+FUZZ_RUN_FLAGS = -max_len=65536 -detect_leaks=0 -dict=$(CURDIR)/fuzz/cards.dict
 fuzz-deps:
 	@bash scripts/install-deps.sh fuzz
 
@@ -87,8 +89,8 @@ fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	  mkdir -p $$corpus $$findings && cp -n tests/data/corpus/$$kind/* $$corpus/; \
 	  echo "== $$f"; \
 	  ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -detect_leaks=0 \
-	        -dict=fuzz/cards.dict -artifact_prefix=$$findings/ $(FUZZ_FLAGS) $$corpus \
+	    $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_RUN_FLAGS) \
+	        -artifact_prefix=$$findings/ $(FUZZ_FLAGS) $$corpus \
 	    || found="$$found $$kind"; \
 	done; \
 	if [ -n "$$found" ]; then \
@@ -97,7 +99,7 @@ fuzz: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 # Executions a second of each kind's fuzz program on one core (FUZZ_SECONDS each).
 fuzz-bench: deps fuzz-deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
-	ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) bash bench/fuzz_speed.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_KINDS)
+	ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) FUZZ_RUN_FLAGS="$(FUZZ_RUN_FLAGS)" bash bench/fuzz_speed.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_KINDS)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -4,7 +4,8 @@
 # executions a second over the whole run (loading the sample cards included)
 # are printed.
 #   bench/fuzz_speed.sh [fuzz-build-dir] [seconds] [kind...]
-# ASAN_OPTIONS comes from the caller (`make fuzz-bench` passes the fuzzing ones).
+# ASAN_OPTIONS and FUZZ_RUN_FLAGS (the libFuzzer options of every fuzz run)
+# come from the caller: `make fuzz-bench` passes those of `make fuzz`.
 set -euo pipefail
 build="${1:-build-fuzz}"
 seconds="${2:-60}"
@@ -17,9 +18,9 @@ trap 'rm -rf "$work"' EXIT
 for kind in "${kinds[@]}"; do
     mkdir -p "$work/$kind"
     cp "$root/tests/data/corpus/$kind"/* "$work/$kind/"
-    "$build/fuzz/fuzz_$kind" -max_total_time="$seconds" -max_len=65536 -detect_leaks=0 \
-        -dict="$root/fuzz/cards.dict" -artifact_prefix="$work/" -print_final_stats=1 \
-        "$work/$kind" >"$work/$kind.log" 2>&1 || { cat "$work/$kind.log" >&2; exit 1; }
+    # shellcheck disable=SC2086 # the flags are words
+    "$build/fuzz/fuzz_$kind" -max_total_time="$seconds" ${FUZZ_RUN_FLAGS:?} \
+        -artifact_prefix="$work/" -print_final_stats=1 "$work/$kind" >"$work/$kind.log" 2>&1 || { cat "$work/$kind.log" >&2; exit 1; }
     awk -v kind="$kind" '
         /stat::number_of_executed_units/ { runs = $2 }
         /stat::average_exec_per_sec/ { rate = $2 }

@@ -264,12 +264,7 @@ QString OkdCardReader::supervisor(const QString &, const Pieces &line)
         first = 4;
     }
     names[0] = trimmedPiece(first);
-    // As for opponents, the rest is taken as it stands: a code's blanks are
-    // positions of its mask (" 3.05.21" is not "3 .05.21").
-    m_controls.setText(controls.degree, line.at(first + 1));
-    m_controls.setText(controls.title, line.at(first + 2));
-    m_controls.setText(controls.code1, line.at(first + 3));
-    m_controls.setText(controls.code2, line.at(first + 4));
+    putDegreeTitleCodes(controls, line, first + 1);
     return {};
 }
 
@@ -283,9 +278,16 @@ QString OkdCardReader::opponent(const QString &, const Pieces &line)
         return {};
     const OkdPersonRow controls = okdOpponentRow(*row);
     m_controls.setText(controls.name, line.at(3));
-    m_controls.setText(controls.degree, line.at(4));
-    m_controls.setText(controls.title, line.at(5));
-    m_controls.setText(controls.code1, line.at(6));
-    m_controls.setText(controls.code2, line.at(7));
+    putDegreeTitleCodes(controls, line, 4);
     return {};
+}
+
+// The pieces are taken as they stand: a code's blanks are positions of its
+// mask (" 3.05.21" is not "3 .05.21").
+void OkdCardReader::putDegreeTitleCodes(const OkdPersonRow &controls, const Pieces &line, int from)
+{
+    m_controls.setText(controls.degree, line.at(from));
+    m_controls.setText(controls.title, line.at(from + 1));
+    m_controls.setText(controls.code1, line.at(from + 2));
+    m_controls.setText(controls.code2, line.at(from + 3));
 }

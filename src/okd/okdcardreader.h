@@ -12,6 +12,8 @@
 
 // Applies the lines of a dissertation card file to a card, one pass of the
 // reading loop at a time. One reader serves one file.
+struct OkdPersonRow;
+
 class OkdCardReader
 {
 public:
@@ -42,6 +44,9 @@ private:
     QString organisation(const QString &code, const cardfile::Pieces &line);
     QString supervisor(const QString &code, const cardfile::Pieces &line);
     QString opponent(const QString &code, const cardfile::Pieces &line);
+    // A supervisor's or opponent's degree, title and two codes, from the
+    // pieces starting at `from`.
+    void putDegreeTitleCodes(const OkdPersonRow &controls, const cardfile::Pieces &line, int from);
 
     // Each line of `code` takes the next of `boxes`, a blank value too, so
     // that every value comes back into the box it was written from; lines
