@@ -14,11 +14,13 @@ const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
 // Letters of today's Cyrillic alphabets (Ukrainian, Russian and their
 // neighbours) whose UTF-8 starts with «Р» or «С» read as code page 1251:
-// U+0400-U+045F. Old letters (ѣ, ѳ and their like) are what code page 1251
-// pairs such as «СЈ» give when read as UTF-8.
+// U+0400-U+045F, those of them code page 1251 holds, so that the card can be
+// saved again (not Ѐ, Ѝ, ѐ, ѝ: «РЂ» is UTF-8 «Ѐ»). Old letters (ѣ, ѳ and
+// their like) are what code page 1251 pairs such as «СЈ» give when read as
+// UTF-8.
 bool isSignatureLetter(char16_t c)
 {
-    return c >= 0x0400 && c <= 0x045F;
+    return c >= 0x0400 && c <= 0x045F && codepage::table::holdsAll(QStringView(&c, 1));
 }
 
 // Ґ ґ start with «Т» instead: they may stand in Ukrainian text, but a text
