@@ -1,4 +1,5 @@
 #include "roundtrip.h"
+#include "settledsave.h"
 
 #include "cardfile/cardwriter.h"
 #include "editing/carddocument.h"
@@ -61,6 +62,18 @@ CardRoundTrip::Outcome CardRoundTrip::check(const QByteArray &card)
         return Outcome::WindowlessDiffers;
     if (!read)
         return Outcome::Stopped;
+    const auto resave = [this, &first](const QByteArray &save) -> std::optional<QByteArray> {
+        put(first, save);
+        QByteArray again;
+        if (!openAndSave(first, m_folder.filePath(QStringLiteral("again.txt")), again))
+            return std::nullopt;
+        return again;
+    };
+    std::optional<QByteArray> settled = settledSave(m_first, resave);
+    if (!settled)
+        return Outcome::Unstable;
+    m_first = std::move(*settled);
+    put(first, m_first);
     if (!openAndSave(first, m_folder.filePath(QStringLiteral("second.txt")), m_second))
         return Outcome::Unstable;
     return m_second == m_first ? Outcome::Stable : Outcome::Unstable;

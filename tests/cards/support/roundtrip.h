@@ -16,7 +16,8 @@ class QWidget;
 
 // Opens card file bytes in a hidden editor of one kind, saves the card, opens
 // the saved file and saves it again, the way a clerk would open and save a
-// card twice; the command line's windowless document of the kind reads the
+// card twice (a save taken for UTF-8 is followed as settledSave says); the
+// command line's windowless document of the kind reads the
 // same bytes and has to write what the window wrote (the saved bytes are those "Записати як..."
 // writes; the atomic, synced write itself is tested on its own). One editor serves every card, as
 // one window serves a clerk opening card after card. Messages go nowhere.
