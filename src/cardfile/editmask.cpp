@@ -35,6 +35,7 @@ struct EditMask::Walk
 
 EditMask::EditMask(const QString &written) : written_(written)
 {
+    positions_.reserve(written.size());
     Case letterCase = Case::Keep;
     int i = 0;
     for (; i < written.size(); ++i) {

@@ -40,6 +40,7 @@ QString trimmed(QStringView text)
 
 Pieces::Pieces(const QString &line) : m_line(line)
 {
+    m_separators.reserve(m_line.count(kSeparator));
     for (qsizetype at = m_line.indexOf(kSeparator); at >= 0;
          at = m_line.indexOf(kSeparator, at + 1))
         m_separators.append(at);

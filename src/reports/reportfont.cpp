@@ -56,7 +56,7 @@ ReportFont::ReportFont(const FontSpec &fontRow)
     : m_font(makeScaledFont(fontRow)), m_metrics(m_font), m_advances(advancesOf(fontRow))
 {}
 
-double ReportFont::advance(const QString &text) const
+double ReportFont::advance(QStringView text) const
 {
     // With kerning off and no ligatures in the report fonts, a text is as
     // wide as its characters together: each character is shaped once. Marks
@@ -64,7 +64,7 @@ double ReportFont::advance(const QString &text) const
     double width = 0;
     for (const QChar c : text) {
         if (c.isSurrogate() || c.isMark())
-            return m_metrics.horizontalAdvance(text) / kScale;
+            return m_metrics.horizontalAdvance(text.toString()) / kScale;
         const auto known = m_advances->constFind(c.unicode());
         if (known != m_advances->cend()) {
             width += *known;

@@ -45,7 +45,8 @@ public:
     const QFont &scaledFont() const { return m_font; }
     // Measures in layout pixels. The advance of each character is
     // remembered for the font's size and style.
-    double advance(const QString &text) const;
+    double advance(QStringView text) const;
+    double advance(QChar c) const { return advance(QStringView(&c, 1)); }
     double ascent() const;
     double lineHeight() const;
 

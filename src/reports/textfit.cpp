@@ -31,35 +31,38 @@ qsizetype fittingPrefix(const ReportFont &font, QStringView word, double width)
             break;
         ++fit;
     }
-    while (fit > 1 && font.advance(word.first(fit).toString()) > width)
+    while (fit > 1 && font.advance(word.first(fit)) > width)
         --fit;
     return std::max<qsizetype>(fit, 1);
 }
 
 // Breaks a paragraph at blanks, as a printed form does: a run of blanks
 // takes its width inside a line and is dropped where the line breaks; a word
-// wider than the line is broken between characters.
-void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font, double width)
+// wider than the line is broken between characters. Stops once `out` holds
+// `limit` lines (a negative limit: never).
+void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font, double width,
+              qsizetype limit)
 {
+    const auto full = [&] { return limit >= 0 && out.size() >= limit; };
     QString line;
     double lineWidth = 0;
     qsizetype i = 0;
     const qsizetype n = paragraph.size();
     bool placedAny = false;
-    while (i < n) {
+    while (i < n && !full()) {
         qsizetype blanksEnd = i;
         while (blanksEnd < n && paragraph.at(blanksEnd) == QLatin1Char(' '))
             ++blanksEnd;
         qsizetype wordEnd = blanksEnd;
         while (wordEnd < n && paragraph.at(wordEnd) != QLatin1Char(' '))
             ++wordEnd;
-        const QString blanks = paragraph.mid(i, blanksEnd - i);
+        const QStringView blanks = QStringView(paragraph).sliced(i, blanksEnd - i);
         QStringView word = QStringView(paragraph).sliced(blanksEnd, wordEnd - blanksEnd);
         i = wordEnd;
         const double blanksWidth = font.advance(blanks);
         // A word longer than a line is never measured whole: only its lines.
         const bool longerThanLine = fittingPrefix(font, word, width) < word.size();
-        double wordWidth = longerThanLine ? width + 1 : font.advance(word.toString());
+        double wordWidth = longerThanLine ? width + 1 : font.advance(word);
         if (placedAny && lineWidth + blanksWidth + wordWidth > width && !word.isEmpty()) {
             out.append(line);
             line.clear();
@@ -72,17 +75,18 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
         // A word that does not fit an empty line is broken between characters.
         if (line.isEmpty() && longerThanLine) {
             qsizetype fit = fittingPrefix(font, word, width);
-            while (fit < word.size()) {
+            while (fit < word.size() && !full()) {
                 out.append(word.first(fit).toString());
                 word = word.sliced(fit);
                 fit = fittingPrefix(font, word, width);
             }
-            wordWidth = font.advance(word.toString());
+            wordWidth = font.advance(word);
         }
         line += word;
         lineWidth += wordWidth;
     }
-    out.append(line);
+    if (!full())
+        out.append(line);
 }
 
 const QString kEllipsis = QStringLiteral("…");
@@ -93,7 +97,7 @@ double inkWidth(const ReportFont &font, const QString &line)
     qsizetype end = line.size();
     while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
         --end;
-    return font.advance(line.left(end));
+    return font.advance(QStringView(line).first(end));
 }
 
 // `line` shortened to its last whole word that leaves room for "…" within
@@ -140,7 +144,10 @@ Attempt layOutAt(const QRect &designRect, const TextStyle &style, const QStringL
         out.rect.setWidth(std::min(widest + 2 * kTextInset, std::max(widthLimit, 0.0)));
         available = out.rect.width() - 2 * kTextInset;
     } else {
-        out.lines = wrappedLines(entries, font, available, style.wordWrap);
+        // A box of fixed size shows its room and no more: one line past it
+        // tells that the text does not fit.
+        const qsizetype limit = style.autoSize ? -1 : linesRoom(font, out.rect.height()) + 1;
+        out.lines = wrappedLines(entries, font, available, style.wordWrap, limit);
     }
     if (style.autoSize) {
         const double needed = out.lines.size() * font.lineHeight() + 2 * kTextInset;
@@ -211,13 +218,15 @@ int linesRoom(const ReportFont &font, double height)
 }
 
 QStringList wrappedLines(const QStringList &entries, const ReportFont &font, double width,
-                         bool wrap)
+                         bool wrap, qsizetype limit)
 {
     QStringList lines;
     for (const QString &entry : entries) {
         for (const QString &paragraph : paragraphsOf(entry)) {
+            if (limit >= 0 && lines.size() >= limit)
+                return lines;
             if (wrap)
-                wrapInto(lines, paragraph, font, width);
+                wrapInto(lines, paragraph, font, width, limit);
             else
                 lines.append(paragraph);
         }

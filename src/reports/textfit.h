@@ -54,8 +54,9 @@ FittedText placeInCells(const QRect &rect, const TextStyle &style, const QString
 int linesRoom(const ReportFont &font, double height);
 
 // The lines a text makes at `font` within `width`: entries split at their
-// line breaks and, when `wrap`, broken at blanks.
+// line breaks and, when `wrap`, broken at blanks; no more than `limit` of
+// them when one is given.
 QStringList wrappedLines(const QStringList &entries, const ReportFont &font, double width,
-                         bool wrap);
+                         bool wrap, qsizetype limit = -1);
 
 } // namespace textfit
