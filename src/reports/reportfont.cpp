@@ -34,44 +34,62 @@ QFont makeScaledFont(const FontSpec &fontRow)
     return font;
 }
 
-// Measured advances of the characters of every font size and style used so
-// far. Only numbers are kept, no font objects, so it may outlive the
-// application.
-QHash<char16_t, double> *advancesOf(const FontSpec &fontRow)
+} // namespace
+
+struct ReportFont::Measures
+{
+    QHash<char16_t, double> advances;
+    std::optional<double> ascent;
+    std::optional<double> lineHeight;
+};
+
+namespace {
+
+// What has been measured of every font size and style used so far. Only
+// numbers are kept, no font objects, so it may outlive the application.
+ReportFont::Measures *measuresOf(const FontSpec &fontRow)
 {
     // One memory per thread: PDF files of a batch are written on several.
-    static thread_local std::vector<std::pair<FontSpec, std::unique_ptr<QHash<char16_t, double>>>>
+    static thread_local std::vector<std::pair<FontSpec, std::unique_ptr<ReportFont::Measures>>>
         fonts;
-    for (auto &[known, advances] : fonts) {
+    for (auto &[known, measures] : fonts) {
         if (known == fontRow)
-            return advances.get();
+            return measures.get();
     }
-    fonts.emplace_back(fontRow, std::make_unique<QHash<char16_t, double>>());
+    fonts.emplace_back(fontRow, std::make_unique<ReportFont::Measures>());
     return fonts.back().second.get();
 }
 
 } // namespace
 
-ReportFont::ReportFont(const FontSpec &fontRow)
-    : m_font(makeScaledFont(fontRow)), m_metrics(m_font), m_advances(advancesOf(fontRow))
-{}
+ReportFont::ReportFont(const FontSpec &fontRow) : m_row(fontRow), m_measures(measuresOf(fontRow)) {}
+
+const ReportFont::Shaping &ReportFont::shaping() const
+{
+    if (!m_shaping) {
+        QFont font = makeScaledFont(m_row);
+        m_shaping.emplace(Shaping{font, QFontMetricsF(font)});
+    }
+    return *m_shaping;
+}
 
 double ReportFont::advance(QStringView text) const
 {
     // With kerning off and no ligatures in the report fonts, a text is as
     // wide as its characters together: each character is shaped once. Marks
     // and characters outside the basic plane are shaped with their text.
+    QHash<char16_t, double> &advances = m_measures->advances;
     double width = 0;
     for (const QChar c : text) {
         if (c.isSurrogate() || c.isMark())
-            return m_metrics.horizontalAdvance(text.toString()) / kScale;
-        const auto known = m_advances->constFind(c.unicode());
-        if (known != m_advances->cend()) {
+            return shaping().metrics.horizontalAdvance(text.toString()) / kScale;
+        const auto known = advances.constFind(c.unicode());
+        if (known != advances.cend()) {
             width += *known;
             continue;
         }
-        const double measured = m_metrics.horizontalAdvance(c) / kScale;
-        m_advances->insert(c.unicode(), measured);
+        const double measured = shaping().metrics.horizontalAdvance(c) / kScale;
+        advances.insert(c.unicode(), measured);
         width += measured;
     }
     return width;
@@ -79,10 +97,14 @@ double ReportFont::advance(QStringView text) const
 
 double ReportFont::ascent() const
 {
-    return m_metrics.ascent() / kScale;
+    if (!m_measures->ascent)
+        m_measures->ascent = shaping().metrics.ascent() / kScale;
+    return *m_measures->ascent;
 }
 
 double ReportFont::lineHeight() const
 {
-    return m_metrics.height() / kScale;
+    if (!m_measures->lineHeight)
+        m_measures->lineHeight = shaping().metrics.height() / kScale;
+    return *m_measures->lineHeight;
 }

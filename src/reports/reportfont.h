@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
+
 // The font of a printed item, in layout pixels (1/96 inch). Sizes may be
 // fractional: the boxed character cells are printed at 11 points.
 struct FontSpec
@@ -42,7 +44,7 @@ public:
     explicit ReportFont(const FontSpec &fontRow);
 
     // The font to draw with under a painter scaled by 1 / kScale.
-    const QFont &scaledFont() const { return m_font; }
+    const QFont &scaledFont() const { return shaping().font; }
     // Measures in layout pixels. The advance of each character is
     // remembered for the font's size and style.
     double advance(QStringView text) const;
@@ -50,8 +52,20 @@ public:
     double ascent() const;
     double lineHeight() const;
 
+    // What is known of a font size and style: what has been measured in it.
+    struct Measures;
+
 private:
-    QFont m_font;
-    QFontMetricsF m_metrics;
-    QHash<char16_t, double> *m_advances;
+    // The font object itself, made only when something has not been
+    // measured yet or the font is drawn with.
+    struct Shaping
+    {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Shaping &shaping() const;
+
+    FontSpec m_row;
+    Measures *m_measures;
+    mutable std::optional<Shaping> m_shaping;
 };
