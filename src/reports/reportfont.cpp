@@ -20,6 +20,13 @@ QString reportFontFamily()
     return family;
 }
 
+struct ReportFont::Measures
+{
+    QHash<char16_t, double> advances;
+    std::optional<double> ascent;
+    std::optional<double> lineHeight;
+};
+
 namespace {
 
 QFont makeScaledFont(const FontSpec &fontRow)
@@ -33,17 +40,6 @@ QFont makeScaledFont(const FontSpec &fontRow)
     font.setKerning(false);
     return font;
 }
-
-} // namespace
-
-struct ReportFont::Measures
-{
-    QHash<char16_t, double> advances;
-    std::optional<double> ascent;
-    std::optional<double> lineHeight;
-};
-
-namespace {
 
 // What has been measured of every font size and style used so far. Only
 // numbers are kept, no font objects, so it may outlive the application.

@@ -36,14 +36,20 @@ qsizetype fittingPrefix(const ReportFont &font, QStringView word, double width)
     return std::max<qsizetype>(fit, 1);
 }
 
+// Whether `lines` holds `limit` lines (a negative limit: never).
+bool reached(const QStringList &lines, qsizetype limit)
+{
+    return limit >= 0 && lines.size() >= limit;
+}
+
 // Breaks a paragraph at blanks, as a printed form does: a run of blanks
 // takes its width inside a line and is dropped where the line breaks; a word
-// wider than the line is broken between characters. Stops once `out` holds
-// `limit` lines (a negative limit: never).
+// wider than the line is broken between characters. Stops once `out` has
+// reached `limit` lines.
 void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font, double width,
               qsizetype limit)
 {
-    const auto full = [&] { return limit >= 0 && out.size() >= limit; };
+    const auto full = [&] { return reached(out, limit); };
     QString line;
     double lineWidth = 0;
     qsizetype i = 0;
@@ -223,7 +229,7 @@ QStringList wrappedLines(const QStringList &entries, const ReportFont &font, dou
     QStringList lines;
     for (const QString &entry : entries) {
         for (const QString &paragraph : paragraphsOf(entry)) {
-            if (limit >= 0 && lines.size() >= limit)
+            if (reached(lines, limit))
                 return lines;
             if (wrap)
                 wrapInto(lines, paragraph, font, width, limit);
