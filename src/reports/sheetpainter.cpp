@@ -87,6 +87,42 @@ void paintShape(QPainter &painter, const SheetShape &shape)
     }
 }
 
+// Whether an item prints text that shows: blanks print nothing, and an
+// opaque item is meant to cover what lies beneath it.
+bool showsText(const SheetItem &item)
+{
+    if (const auto *label = std::get_if<SheetLabel>(&item))
+        return !label->style.opaque && !label->caption().trimmed().isEmpty();
+    if (const auto *memo = std::get_if<SheetMemo>(&item)) {
+        return !memo->style.opaque &&
+               std::any_of(memo->lines().cbegin(), memo->lines().cend(),
+                           [](const QString &line) { return !line.trimmed().isEmpty(); });
+    }
+    return false;
+}
+
+// Where another item's text prints inside the box of a memo that wraps its
+// text from the left: the topmost such item that starts below the box's top
+// and right of its left edge.
+std::optional<textfit::Notch> notchOf(const SheetMemo &memo, const std::vector<SheetItem> &items)
+{
+    const TextStyle &style = memo.style;
+    if (!style.wordWrap || style.autoSize || style.cells ||
+        (style.alignment & (Qt::AlignHCenter | Qt::AlignRight)))
+        return std::nullopt;
+    const QRect &box = memo.rect;
+    std::optional<textfit::Notch> notch;
+    for (const SheetItem &item : items) {
+        const QRect other = itemRect(item);
+        const bool inside = other.top() > box.top() && other.top() < box.top() + box.height() &&
+                            other.left() > box.left() && other.left() < box.left() + box.width();
+        if (!inside || (notch && other.top() - box.top() >= notch->top) || !showsText(item))
+            continue;
+        notch = textfit::Notch{double(other.left() - box.left()), double(other.top() - box.top())};
+    }
+    return notch;
+}
+
 } // namespace
 
 QRectF printedRect(const SheetLabel &label)
@@ -121,7 +157,8 @@ PageTexts layOutTexts(const std::vector<SheetItem> &items, const QSizeF &band)
                                              band.width() - label->rect.left()));
         } else if (memo) {
             texts.push_back(textfit::fitText(memo->rect, memo->style, memo->lines(),
-                                             band.width() - memo->rect.left()));
+                                             band.width() - memo->rect.left(),
+                                             notchOf(*memo, items)));
         } else {
             texts.emplace_back();
         }

@@ -36,6 +36,33 @@ qsizetype fittingPrefix(const ReportFont &font, QStringView word, double width)
     return std::max<qsizetype>(fit, 1);
 }
 
+// The width each line of a box's text may take: the lines from
+// `firstNotched` on end before a notch.
+struct LineWidths
+{
+    double full = 0;
+    double notched = 0;
+    qsizetype firstNotched = std::numeric_limits<qsizetype>::max();
+
+    double at(qsizetype line) const { return line >= firstNotched ? notched : full; }
+};
+
+// The widths of the lines of text laid out in `rect` at `font`. A line is
+// notched when its box reaches more than kBottomTolerance into the notch's
+// text, which starts one inset below the notch's top.
+LineWidths lineWidthsOf(const QRectF &rect, const ReportFont &font,
+                        const std::optional<Notch> &notch)
+{
+    LineWidths widths;
+    widths.full = rect.width() - 2 * kTextInset;
+    if (!notch)
+        return widths;
+    widths.notched = std::max(1.0, notch->left - 2 * kTextInset);
+    const double clear = notch->top + kBottomTolerance;
+    widths.firstNotched = std::max<qsizetype>(0, qsizetype(std::floor(clear / font.lineHeight())));
+    return widths;
+}
+
 // Whether `lines` holds `limit` lines (a negative limit: never).
 bool reached(const QStringList &lines, qsizetype limit)
 {
@@ -46,8 +73,8 @@ bool reached(const QStringList &lines, qsizetype limit)
 // takes its width inside a line and is dropped where the line breaks; a word
 // wider than the line is broken between characters. Stops once `out` has
 // reached `limit` lines.
-void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font, double width,
-              qsizetype limit)
+void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font,
+              const LineWidths &widths, qsizetype limit)
 {
     const auto full = [&] { return reached(out, limit); };
     QString line;
@@ -66,13 +93,22 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
         QStringView word = QStringView(paragraph).sliced(blanksEnd, wordEnd - blanksEnd);
         i = wordEnd;
         const double blanksWidth = font.advance(blanks);
+        double width = 0;
+        bool longerThanLine = false;
+        double wordWidth = 0;
         // A word longer than a line is never measured whole: only its lines.
-        const bool longerThanLine = fittingPrefix(font, word, width) < word.size();
-        double wordWidth = longerThanLine ? width + 1 : font.advance(word);
+        const auto measureWord = [&] {
+            width = widths.at(out.size());
+            longerThanLine = fittingPrefix(font, word, width) < word.size();
+            wordWidth = longerThanLine ? width + 1 : font.advance(word);
+        };
+        measureWord();
         if (placedAny && lineWidth + blanksWidth + wordWidth > width && !word.isEmpty()) {
             out.append(line);
             line.clear();
             lineWidth = 0;
+            if (widths.at(out.size()) != width)
+                measureWord();
         } else {
             line += blanks;
             lineWidth += blanksWidth;
@@ -84,7 +120,7 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
             while (fit < word.size() && !full()) {
                 out.append(word.first(fit).toString());
                 word = word.sliced(fit);
-                fit = fittingPrefix(font, word, width);
+                fit = fittingPrefix(font, word, widths.at(out.size()));
             }
             wordWidth = font.advance(word);
         }
@@ -132,8 +168,37 @@ struct Attempt
     bool fits = false;
 };
 
+// The lines of `entries` at `font` within `widths`, no more than `limit`.
+QStringList wrapped(const QStringList &entries, const ReportFont &font, const LineWidths &widths,
+                    bool wrap, qsizetype limit)
+{
+    QStringList lines;
+    for (const QString &entry : entries) {
+        for (const QString &paragraph : paragraphsOf(entry)) {
+            if (reached(lines, limit))
+                return lines;
+            if (wrap)
+                wrapInto(lines, paragraph, font, widths, limit);
+            else
+                lines.append(paragraph);
+        }
+    }
+    return lines;
+}
+
+// Whether no line of `lines` prints wider than its width: blanks at the end
+// of a line print nothing and may reach beyond it.
+bool wideEnough(const QStringList &lines, const ReportFont &font, const LineWidths &widths)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (inkWidth(font, lines.at(i)) > widths.at(i) + 0.01)
+            return false;
+    }
+    return true;
+}
+
 Attempt layOutAt(const QRect &designRect, const TextStyle &style, const QStringList &entries,
-                 double widthLimit, double pixels)
+                 double widthLimit, const std::optional<Notch> &notch, double pixels)
 {
     Attempt attempt;
     FittedText &out = attempt.text;
@@ -141,44 +206,42 @@ Attempt layOutAt(const QRect &designRect, const TextStyle &style, const QStringL
     out.font.pixels = pixels;
     const ReportFont font(out.font);
     out.rect = QRectF(designRect);
-    double available = out.rect.width() - 2 * kTextInset;
+    LineWidths widths = lineWidthsOf(out.rect, font, notch);
     if (style.autoSize && !style.wordWrap) {
         out.lines = wrappedLines(entries, font, 0, false);
         double widest = 0;
         for (const QString &line : std::as_const(out.lines))
             widest = std::max(widest, font.advance(line));
         out.rect.setWidth(std::min(widest + 2 * kTextInset, std::max(widthLimit, 0.0)));
-        available = out.rect.width() - 2 * kTextInset;
+        widths = lineWidthsOf(out.rect, font, std::nullopt);
     } else {
         // A box of fixed size shows its room and no more: one line past it
         // tells that the text does not fit.
         const qsizetype limit = style.autoSize ? -1 : linesRoom(font, out.rect.height()) + 1;
-        out.lines = wrappedLines(entries, font, available, style.wordWrap, limit);
+        out.lines = wrapped(entries, font, widths, style.wordWrap, limit);
     }
     if (style.autoSize) {
         const double needed = out.lines.size() * font.lineHeight() + 2 * kTextInset;
         out.rect.setHeight(std::max(out.rect.height(), needed));
     }
-    // Blanks at the end of a line print nothing: they may reach beyond it.
-    const bool wideEnough =
-        std::all_of(out.lines.cbegin(), out.lines.cend(),
-                    [&](const QString &l) { return inkWidth(font, l) <= available + 0.01; });
-    attempt.fits = wideEnough && out.lines.size() <= linesRoom(font, out.rect.height());
+    attempt.fits = wideEnough(out.lines, font, widths) &&
+                   out.lines.size() <= linesRoom(font, out.rect.height());
     return attempt;
 }
 
 // The lines of `attempt` that its rectangle holds, the last one of them and
 // every line too wide ended by "…".
-FittedText cutToRoom(FittedText text)
+FittedText cutToRoom(FittedText text, const std::optional<Notch> &notch)
 {
     const ReportFont font(text.font);
-    const double available = text.rect.width() - 2 * kTextInset;
+    const LineWidths widths = lineWidthsOf(text.rect, font, notch);
     const qsizetype room = linesRoom(font, text.rect.height());
     const bool tooMany = text.lines.size() > room;
     if (tooMany)
         text.lines.resize(room);
     for (qsizetype i = 0; i < text.lines.size(); ++i) {
         QString &line = text.lines[i];
+        const double available = widths.at(i);
         if (inkWidth(font, line) > available + 0.01 || (tooMany && i + 1 == text.lines.size()))
             line = endedByEllipsis(line, font, available);
     }
@@ -226,38 +289,30 @@ int linesRoom(const ReportFont &font, double height)
 QStringList wrappedLines(const QStringList &entries, const ReportFont &font, double width,
                          bool wrap, qsizetype limit)
 {
-    QStringList lines;
-    for (const QString &entry : entries) {
-        for (const QString &paragraph : paragraphsOf(entry)) {
-            if (reached(lines, limit))
-                return lines;
-            if (wrap)
-                wrapInto(lines, paragraph, font, width, limit);
-            else
-                lines.append(paragraph);
-        }
-    }
-    return lines;
+    return wrapped(entries, font, LineWidths{width}, wrap, limit);
 }
 
 FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList &entries,
-                   double widthLimit)
+                   double widthLimit, const std::optional<Notch> &notch)
 {
     const double normal = style.font.pixels;
-    Attempt best = layOutAt(rect, style, entries, widthLimit, normal);
+    const auto layOut = [&](double pixels) {
+        return layOutAt(rect, style, entries, widthLimit, notch, pixels);
+    };
+    Attempt best = layOut(normal);
     // A row of cells keeps its size: its dividers stand where its blanks are.
     if (best.fits || style.cells || normal <= kSmallestPixels)
-        return best.fits ? best.text : cutToRoom(best.text);
-    Attempt smallest = layOutAt(rect, style, entries, widthLimit, kSmallestPixels);
+        return best.fits ? best.text : cutToRoom(best.text, notch);
+    Attempt smallest = layOut(kSmallestPixels);
     // A one-line value whose box has room for more lines at a smaller size
     // breaks into them rather than lose its end.
     if (!smallest.fits && !style.wordWrap && !style.autoSize) {
         TextStyle wrapping = style;
         wrapping.wordWrap = true;
-        return fitText(rect, wrapping, entries, widthLimit);
+        return fitText(rect, wrapping, entries, widthLimit, notch);
     }
     if (!smallest.fits)
-        return cutToRoom(smallest.text);
+        return cutToRoom(smallest.text, notch);
     // The largest size that fits, searched in steps between the normal size
     // (too large) and the smallest one (which fits).
     const auto pixelsAt = [&](int step) {
@@ -268,7 +323,7 @@ FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList 
     best = smallest;
     while (fitting - tooLarge > 1) {
         const int step = (tooLarge + fitting) / 2;
-        Attempt tried = layOutAt(rect, style, entries, widthLimit, pixelsAt(step));
+        Attempt tried = layOut(pixelsAt(step));
         if (tried.fits) {
             fitting = step;
             best = std::move(tried);

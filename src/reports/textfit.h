@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <limits>
+#include <optional>
 #include <vector>
 
 // How the text of a label or memo is laid out before it is printed, so that
@@ -35,15 +36,25 @@ struct FittedText
     std::vector<double> cellLefts;
 };
 
+// A corner at the bottom right of a box where another item prints: lines of
+// the box's text that reach below `top` end before `left`. Both are from the
+// box's top left, in layout pixels.
+struct Notch
+{
+    double left = 0;
+    double top = 0;
+};
+
 // Lays `entries` out in `rect` with `style`: wrapped when the item wraps,
 // then, while it does not fit, in the same face a step smaller down to
 // kSmallestPixels (a row of cells keeps its size, its dividers depend on
 // it); a text that does not wrap breaks into lines when even the smallest
 // size does not hold it; what still does not fit is cut at the last whole
 // word and ends with "…". An automatically sized label grows to its text up to `widthLimit`
-// (the band's right edge).
+// (the band's right edge). Wrapped text keeps clear of `notch`.
 FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList &entries,
-                   double widthLimit = std::numeric_limits<double>::infinity());
+                   double widthLimit = std::numeric_limits<double>::infinity(),
+                   const std::optional<Notch> &notch = std::nullopt);
 
 // A row of cells holding `value`: its spread line, and each character
 // centred in its cell; characters beyond the row go on at the last cell's

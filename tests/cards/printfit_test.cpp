@@ -196,6 +196,48 @@ QString outsideRect(const textfit::FittedText &fitted)
     return {};
 }
 
+// Where a laid-out text puts ink: a rectangle around each drawn line, one
+// line high; none for blank lines.
+std::vector<QRectF> inkOf(const textfit::FittedText &fitted, const TextStyle &style)
+{
+    const ReportFont font(fitted.font);
+    const QRectF &r = fitted.rect;
+    const double top = r.top() + textfit::kTextInset;
+    std::vector<QRectF> ink;
+    if (!fitted.cellChars.trimmed().isEmpty()) {
+        ink.emplace_back(r.left(), top, r.width(), font.lineHeight());
+        return ink;
+    }
+    for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
+        const QString line = fitted.lines.at(i).trimmed();
+        if (line.isEmpty())
+            continue;
+        const double width = font.advance(line);
+        double x = r.left() + textfit::kTextInset;
+        if (style.alignment & Qt::AlignHCenter)
+            x = r.left() + (r.width() - width) / 2;
+        else if (style.alignment & Qt::AlignRight)
+            x = r.right() - textfit::kTextInset - width;
+        ink.emplace_back(x, top + i * font.lineHeight(), width, font.lineHeight());
+    }
+    return ink;
+}
+
+// Where two texts' ink overlaps, or nothing. A line's box holds room for
+// accents above capitals and for descenders; neighbouring boxes of the
+// form may share up to 3 pixels of it.
+std::optional<QRectF> overlap(const std::vector<QRectF> &a, const std::vector<QRectF> &b)
+{
+    for (const QRectF &x : a) {
+        for (const QRectF &y : b) {
+            const QRectF common = x.intersected(y);
+            if (common.width() > 1 && common.height() > 3)
+                return common;
+        }
+    }
+    return std::nullopt;
+}
+
 // A printed caption of a field, such as "7199. Науковий напрям".
 bool isFieldCaption(const TextItem &item)
 {
@@ -223,7 +265,7 @@ private slots:
     // in ordinary words every character prints inside the box; in the widest
     // letters a box either shows its whole text or its field is named; far
     // beyond, the box ends with "…" and its field is named. A notice is only
-    // ever given for a field that was cut.
+    // ever given for a field that was cut, and no text prints over another.
     void valuesPrintWholeOrAreNamed_data()
     {
         QTest::addColumn<CardKind>("kind");
@@ -247,6 +289,7 @@ private slots:
         QStringList cutFields;
         for (int p = 0; p < printed.pages->pageCount(); ++p) {
             const PreparedPage &page = printed.pages->page(p);
+            std::vector<std::pair<QString, std::vector<QRectF>>> inks;
             for (size_t i = 0; i < page.items.size(); ++i) {
                 const TextItem item = textItem(page.items[i]);
                 const FieldLength *field = lengthOf(kind, item.field);
@@ -261,6 +304,17 @@ private slots:
                     faults.append(where + u": its caption is shrunk"_s);
                 if (fitted.rect.right() > printableWidth(page.format) + 0.5)
                     faults.append(where + u": reaches into the right margin"_s);
+                // An opaque item is meant to cover what lies beneath.
+                std::vector<QRectF> ink = inkOf(fitted, *item.style);
+                for (const auto &[other, otherInk] : inks) {
+                    if (const auto common = overlap(ink, otherInk); common && !item.style->opaque)
+                        faults.append(u"%1: prints over %2 at %3,%4 (%5 × %6)"_s.arg(where, other)
+                                          .arg(common->x())
+                                          .arg(common->y())
+                                          .arg(common->width())
+                                          .arg(common->height()));
+                }
+                inks.emplace_back(where, std::move(ink));
                 if (fitted.cut) {
                     cutFields.append(item.field);
                     if (!printed.notices.contains(notice(item.field)))
