@@ -20,13 +20,6 @@ const PartyKinds &coexecutorKinds()
     return partyKinds(KindCard::OK, Party::CoExecutor);
 }
 
-QString entryText(int number, const CoexecutorGroup::Entry &values)
-{
-    return QStringList{QString::number(number), values.kind, values.code, values.city, values.name,
-                       values.address}
-        .join(cardfile::kSeparator);
-}
-
 // The kind marker of a kind box's text: none for a text outside its items.
 QString markerOf(const QString &kindText)
 {
@@ -45,7 +38,7 @@ bool CoexecutorGroup::Entry::holdsValues() const
     return false;
 }
 
-CoexecutorGroup::CoexecutorGroup() : m_entries(kRoom, kRoom) {}
+CoexecutorGroup::CoexecutorGroup() = default;
 
 const QString &CoexecutorGroup::numberBox()
 {
@@ -59,16 +52,16 @@ const QStringList &CoexecutorGroup::entryControls()
     return controls;
 }
 
-CoexecutorGroup::Entry CoexecutorGroup::entry(int number) const
+const CoexecutorGroup::Entry &CoexecutorGroup::entry(int number) const
 {
-    const cardfile::Pieces stored(m_entries.entry(number));
-    return {stored.at(2), stored.at(3), stored.at(4), stored.at(5), stored.at(6)};
+    static const Entry none;
+    return number >= 1 && number <= kRoom ? m_entries[size_t(number - 1)] : none;
 }
 
 QList<int> CoexecutorGroup::numbers() const
 {
     QList<int> holding;
-    for (const int number : m_entries.numbers()) {
+    for (int number = 1; number <= kRoom; ++number) {
         if (entry(number).holdsValues())
             holding.append(number);
     }
@@ -77,13 +70,13 @@ QList<int> CoexecutorGroup::numbers() const
 
 void CoexecutorGroup::store(int number, const Entry &values)
 {
-    if (m_entries.inRoom(number))
-        m_entries.store(number, entryText(number, values));
+    if (number >= 1 && number <= kRoom)
+        m_entries[size_t(number - 1)] = values;
 }
 
 void CoexecutorGroup::clear()
 {
-    m_entries.clear();
+    m_entries = {};
     m_current = 1;
 }
 

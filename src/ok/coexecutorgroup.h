@@ -1,18 +1,17 @@
 #pragma once
 
-#include "cardfile/repeatinggroup.h"
-
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 class CardControls;
 
 // The accounting card's co-executors: up to twenty entries shown one at a
 // time behind a number that only the step buttons change. Each field is
-// stored into the shown entry when it is left. An entry is kept as
-// number \ kind text \ code \ city \ name \ address.
+// stored into the shown entry when it is left.
 class CoexecutorGroup
 {
 public:
@@ -39,7 +38,8 @@ public:
     static const QStringList &entryControls();
 
     int current() const { return m_current; }
-    Entry entry(int number) const;
+    // An empty entry for a number outside 1..20 or one never stored.
+    const Entry &entry(int number) const;
     // The numbers of the entries that hold a value, in order.
     QList<int> numbers() const;
     // Stores a whole entry; a number outside 1..20 changes nothing.
@@ -66,6 +66,6 @@ public:
 private:
     void update(const std::function<void(Entry &)> &change);
 
-    RepeatingGroup m_entries;
+    std::array<Entry, kRoom> m_entries; // entry n at n - 1
     int m_current = 1;
 };
