@@ -16,9 +16,17 @@ std::pair<int, int> rangeOf(const FieldSpec &field)
     return {0, 99};
 }
 
-} // namespace
-
-namespace {
+// The parsed form of a control's mask. A card has few distinct masks, and a
+// check run makes a whole set of controls each time: each mask is parsed once
+// per thread.
+EditMask parsedMask(const QString &mask)
+{
+    thread_local QHash<QString, EditMask> parsed;
+    auto found = parsed.constFind(mask);
+    if (found == parsed.cend())
+        found = parsed.insert(mask, EditMask(mask));
+    return *found;
+}
 
 qsizetype fieldCount(const QList<PageSpec> &pages)
 {
@@ -38,7 +46,7 @@ CatalogueControls::CatalogueControls(const QList<PageSpec> &pages)
             Control &control = m_controls[field.name];
             control.field = &field;
             if (field.kind == FieldKind::MaskedEdit)
-                control.mask = EditMask(field.mask);
+                control.mask = parsedMask(field.mask);
             switch (field.kind) {
             case FieldKind::RadioGroup:
                 if (!field.text.isEmpty())
@@ -73,7 +81,7 @@ CatalogueControls::CatalogueControls(const QList<PageSpec> &pages, const CardCon
             Control &control = m_controls[field.name];
             control.field = &field;
             if (field.kind == FieldKind::MaskedEdit)
-                control.mask = EditMask(field.mask);
+                control.mask = parsedMask(field.mask);
             if (field.kind == FieldKind::RadioGroup && !field.text.isEmpty()) {
                 setItemIndex(field.name, field.text.toInt());
                 control.written = false;
@@ -181,7 +189,7 @@ void CatalogueControls::showKindLook(const PartyKinds &party, PersonKind kind)
     if (mask == found->mask.written())
         return;
     const QString shown = text(party.codeField);
-    found->mask = EditMask(mask);
+    found->mask = parsedMask(mask);
     found->value = found->mask.isEmpty() ? shown : found->mask.place(shown);
     found->written = true;
 }

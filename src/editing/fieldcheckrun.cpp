@@ -3,6 +3,7 @@
 #include "dialogs/dialogs.h"
 #include "editing/languagefield.h"
 #include <utility>
+#include <vector>
 
 #include <QRegularExpression>
 #include <QSet>
@@ -58,13 +59,7 @@ const CheckedGroup *groupOf(const QList<CheckedGroup> &groups, const QString &co
 class CheckWalk
 {
 public:
-    explicit CheckWalk(const CheckPlan &plan) : m_plan(plan)
-    {
-        for (const PageSpec &page : plan.pages) {
-            for (const FieldSpec &field : page.fields)
-                m_fields.insert(field.name, &field);
-        }
-    }
+    explicit CheckWalk(const CheckPlan &plan) : m_plan(plan) {}
 
     QList<FieldFailure> run()
     {
@@ -88,14 +83,29 @@ public:
 private:
     void leaveEntries(const CheckedGroup &group)
     {
+        std::vector<const FieldSpec *> members;
+        for (const QString &member : group.members) {
+            if (const FieldSpec *field = fieldNamed(member))
+                members.push_back(field);
+        }
         for (const int number : group.numbers) {
             group.show(number);
-            for (const QString &member : group.members) {
-                if (const FieldSpec *field = m_fields.value(member))
-                    leave(*field,
-                          group.memberCode ? group.memberCode(number, member) : group.fieldCode);
+            for (const FieldSpec *field : members) {
+                leave(*field,
+                      group.memberCode ? group.memberCode(number, field->name) : group.fieldCode);
             }
         }
+    }
+
+    const FieldSpec *fieldNamed(const QString &name) const
+    {
+        for (const PageSpec &page : m_plan.pages) {
+            for (const FieldSpec &field : page.fields) {
+                if (field.name == name)
+                    return &field;
+            }
+        }
+        return nullptr;
     }
 
     void leave(const FieldSpec &field, const QString &groupCode)
@@ -118,7 +128,6 @@ private:
     }
 
     const CheckPlan &m_plan;
-    QHash<QString, const FieldSpec *> m_fields;
     MessageSink m_sink;
     QList<FieldFailure> m_failures;
 };
