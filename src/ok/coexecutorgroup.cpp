@@ -52,10 +52,15 @@ const QStringList &CoexecutorGroup::entryControls()
     return controls;
 }
 
+bool CoexecutorGroup::inRoom(int number)
+{
+    return number >= 1 && number <= kRoom;
+}
+
 const CoexecutorGroup::Entry &CoexecutorGroup::entry(int number) const
 {
     static const Entry none;
-    return number >= 1 && number <= kRoom ? m_entries[size_t(number - 1)] : none;
+    return inRoom(number) ? m_entries[size_t(number - 1)] : none;
 }
 
 QList<int> CoexecutorGroup::numbers() const
@@ -70,7 +75,7 @@ QList<int> CoexecutorGroup::numbers() const
 
 void CoexecutorGroup::store(int number, const Entry &values)
 {
-    if (number >= 1 && number <= kRoom)
+    if (inRoom(number))
         m_entries[size_t(number - 1)] = values;
 }
 

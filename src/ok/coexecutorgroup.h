@@ -64,6 +64,7 @@ public:
     QStringList fileValues() const;
 
 private:
+    static bool inRoom(int number);
     void update(const std::function<void(Entry &)> &change);
 
     std::array<Entry, kRoom> m_entries; // entry n at n - 1

@@ -39,7 +39,6 @@ void paintText(QPainter &painter, const textfit::FittedText &text, const TextSty
     painter.save();
     painter.setPen(Qt::black);
     painter.setFont(font.scaledFont());
-    const double lineHeight = font.lineHeight();
     const auto drawAt = [&](double x, double baseline, const QString &chars) {
         painter.save();
         painter.translate(x, baseline);
@@ -55,14 +54,8 @@ void paintText(QPainter &painter, const textfit::FittedText &text, const TextSty
         return;
     }
     for (qsizetype i = 0; i < text.lines.size(); ++i) {
-        const double top = r.top() + kTextInset + i * lineHeight;
-        const QString &line = text.lines.at(i);
-        double x = r.left() + kTextInset;
-        if (style.alignment & Qt::AlignHCenter)
-            x = r.left() + (r.width() - font.advance(line)) / 2;
-        else if (style.alignment & Qt::AlignRight)
-            x = r.right() - kTextInset - font.advance(line);
-        drawAt(x, top + font.ascent(), line);
+        const QRectF box = lineBox(text, style, font, i);
+        drawAt(box.left(), box.top() + font.ascent(), text.lines.at(i));
     }
     painter.restore();
 }
@@ -124,6 +117,20 @@ std::optional<textfit::Notch> notchOf(const SheetMemo &memo, const std::vector<S
 }
 
 } // namespace
+
+QRectF lineBox(const textfit::FittedText &text, const TextStyle &style, const ReportFont &font,
+               qsizetype line)
+{
+    const QRectF &r = text.rect;
+    const QString &chars = text.lines.at(line);
+    double x = r.left() + kTextInset;
+    if (style.alignment & Qt::AlignHCenter)
+        x = r.left() + (r.width() - font.advance(chars)) / 2;
+    else if (style.alignment & Qt::AlignRight)
+        x = r.right() - kTextInset - font.advance(chars);
+    return {x, r.top() + kTextInset + line * font.lineHeight(), textfit::inkWidth(font, chars),
+            font.lineHeight()};
+}
 
 QRectF printedRect(const SheetLabel &label)
 {

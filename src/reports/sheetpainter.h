@@ -33,6 +33,12 @@ void paintPage(QPainter &painter, const PageFormat &format, const std::vector<Sh
 // painter's current transform.
 void paintItems(QPainter &painter, const std::vector<SheetItem> &items, const PageTexts &texts);
 
+// Where line `line` of a laid-out text prints, `font` being the text's: left
+// where its alignment puts it, one line high, as wide as its characters up
+// to the blanks at its end.
+QRectF lineBox(const textfit::FittedText &text, const TextStyle &style, const ReportFont &font,
+               qsizetype line);
+
 // The rectangle an item occupies when printed on its own: automatic sizing
 // makes a text without word wrap as wide as its text.
 QRectF printedRect(const SheetLabel &label);

@@ -107,8 +107,7 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
             out.append(line);
             line.clear();
             lineWidth = 0;
-            if (widths.at(out.size()) != width)
-                measureWord();
+            measureWord();
         } else {
             line += blanks;
             lineWidth += blanksWidth;
@@ -132,15 +131,6 @@ void wrapInto(QStringList &out, const QString &paragraph, const ReportFont &font
 }
 
 const QString kEllipsis = QStringLiteral("…");
-
-// The width a line prints, without the blanks at its end.
-double inkWidth(const ReportFont &font, const QString &line)
-{
-    qsizetype end = line.size();
-    while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return font.advance(QStringView(line).first(end));
-}
 
 // `line` shortened to its last whole word that leaves room for "…" within
 // `width`, then "…". A line without such a word loses characters instead.
@@ -278,6 +268,14 @@ FittedText placeInCells(const QRect &rect, const TextStyle &style, const QString
         out.cellLefts.push_back((left + right - font.advance(value.at(i))) / 2);
     }
     return out;
+}
+
+double inkWidth(const ReportFont &font, const QString &line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return font.advance(QStringView(line).first(end));
 }
 
 int linesRoom(const ReportFont &font, double height)

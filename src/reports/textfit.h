@@ -61,6 +61,9 @@ FittedText fitText(const QRect &rect, const TextStyle &style, const QStringList 
 // width.
 FittedText placeInCells(const QRect &rect, const TextStyle &style, const QString &value);
 
+// The width `line` prints at `font`, without the blanks at its end.
+double inkWidth(const ReportFont &font, const QString &line);
+
 // How many lines of `font` a text block `height` high holds (at least one).
 int linesRoom(const ReportFont &font, double height);
 

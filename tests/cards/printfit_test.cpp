@@ -5,6 +5,7 @@
 #include "frame/editorregistry.h"
 #include "reports/preparedreport.h"
 #include "reports/reportfont.h"
+#include "reports/sheetpainter.h"
 #include "reports/textfit.h"
 #include "support/cardfiles.h"
 
@@ -184,10 +185,7 @@ QString outsideRect(const textfit::FittedText &fitted)
     const ReportFont font(fitted.font);
     const double width = fitted.rect.width() - 2 * textfit::kTextInset;
     for (const QString &line : fitted.lines) {
-        QString ink = line;
-        while (ink.endsWith(u' '))
-            ink.chop(1);
-        if (font.advance(ink) > width + 0.01)
+        if (textfit::inkWidth(font, line) > width + 0.01)
             return u"the line \"%1\" is wider than %2"_s.arg(line).arg(width);
     }
     const double height = textfit::kTextInset + fitted.lines.size() * font.lineHeight();
@@ -209,16 +207,8 @@ std::vector<QRectF> inkOf(const textfit::FittedText &fitted, const TextStyle &st
         return ink;
     }
     for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
-        const QString line = fitted.lines.at(i).trimmed();
-        if (line.isEmpty())
-            continue;
-        const double width = font.advance(line);
-        double x = r.left() + textfit::kTextInset;
-        if (style.alignment & Qt::AlignHCenter)
-            x = r.left() + (r.width() - width) / 2;
-        else if (style.alignment & Qt::AlignRight)
-            x = r.right() - textfit::kTextInset - width;
-        ink.emplace_back(x, top + i * font.lineHeight(), width, font.lineHeight());
+        if (!fitted.lines.at(i).trimmed().isEmpty())
+            ink.push_back(SheetPainter::lineBox(fitted, style, font, i));
     }
     return ink;
 }
