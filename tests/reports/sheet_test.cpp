@@ -68,6 +68,8 @@ private slots:
     void textsMeasureAsTheirCharactersTogether();
     void automaticSizingFollowsTheTextUntilTurnedOff();
     void cellPatternsSpreadCharacters();
+    void wrappedTextKeepsClearOfAnItemInsideItsBox_data();
+    void wrappedTextKeepsClearOfAnItemInsideItsBox();
 };
 
 void SheetTest::itemsAreFoundByNameAndKind()
@@ -332,6 +334,61 @@ void SheetTest::cellPatternsSpreadCharacters()
     QCOMPARE(cellpatterns::rkReportKind.spread(QStringLiteral("123")),
              QStringLiteral(" 1    2    3  "));
     QCOMPARE(cellpatterns::rkReportKind.spread(QString()), QStringLiteral("   "));
+}
+
+void SheetTest::wrappedTextKeepsClearOfAnItemInsideItsBox_data()
+{
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<bool>("opaque");
+    QTest::addColumn<bool>("givesWay");
+    QTest::newRow("marker shown") << u"(див.продовження)"_s << false << true;
+    QTest::newRow("blank marker") << u" "_s << false << false;
+    QTest::newRow("opaque marker covers") << u"(див.продовження)"_s << true << false;
+}
+
+// A memo's lines that reach an item printed inside its box end before it;
+// the lines above it keep the whole width, and no text is lost.
+void SheetTest::wrappedTextKeepsClearOfAnItemInsideItsBox()
+{
+    QFETCH(QString, marker);
+    QFETCH(bool, opaque);
+    QFETCH(bool, givesWay);
+    SheetMemo memo;
+    memo.rect = QRect(0, 0, 300, 60);
+    memo.style.font = fonts::data;
+    memo.style.wordWrap = true;
+    const QString text = u"адреса "_s.repeated(16).trimmed();
+    memo.setLines({text});
+    SheetLabel label;
+    label.rect = QRect(150, 40, 150, 15);
+    label.style.font = fonts::caption;
+    label.style.autoSize = true;
+    label.style.opaque = opaque;
+    label.setCaption(marker);
+    const QSizeF band(718, 1040);
+    const textfit::FittedText alone = *SheetPainter::layOutTexts({memo}, band)[0];
+    const textfit::FittedText fitted = *SheetPainter::layOutTexts({memo, label}, band)[0];
+    QVERIFY(!fitted.cut);
+    QCOMPARE(fitted.lines.join(u' ').simplified(), text);
+    if (!givesWay) {
+        QCOMPARE(fitted.lines, alone.lines);
+        QCOMPARE(fitted.font.pixels, alone.font.pixels);
+        return;
+    }
+    const ReportFont font(fitted.font);
+    const double markerText = label.rect.top() + textfit::kTextInset + textfit::kBottomTolerance;
+    int wide = 0;
+    int besideMarker = 0;
+    for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
+        const QRectF line = SheetPainter::lineBox(fitted, memo.style, font, i);
+        if (line.bottom() > markerText) {
+            ++besideMarker;
+            QVERIFY2(line.right() <= label.rect.left(), qPrintable(fitted.lines.at(i)));
+        } else {
+            wide += line.right() > label.rect.left();
+        }
+    }
+    QVERIFY(wide > 0 && besideMarker > 0);
 }
 
 QTEST_MAIN(SheetTest)
